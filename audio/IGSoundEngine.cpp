@@ -1,0 +1,7 @@
+#include "audio/IGSoundEngine.h"
+
+namespace vantero {
+
+std::shared_ptr<IGSoundEngine> SoundEngine;
+
+} // namespace vantero
