@@ -23,6 +23,10 @@ int GameOffsetY = 0;
 bool FramedLayout = false;
 std::string ResolutionTag = "R800x600";
 
+int LanguageId = 1033;
+std::string LanguageFolder = "L1033";
+std::string LanguageName;
+
 bool ErrorRaised = false;
 bool IsVista = false;
 bool MediaCenterMode = false;

@@ -35,6 +35,11 @@ extern int GameOffsetY;
 extern bool FramedLayout;
 extern std::string ResolutionTag;
 
+// --- Language (chosen before the main form exists) ---
+extern int LanguageId;
+extern std::string LanguageFolder;
+extern std::string LanguageName;
+
 // --- Start-up flags shared by the shell and the device ---
 extern bool ErrorRaised;
 extern bool IsVista;
