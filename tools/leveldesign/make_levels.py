@@ -1,0 +1,351 @@
+#!/usr/bin/env python3
+"""Writes the seven monuments of Vantero Vista into data/cfg/levels/.
+
+Per monument NN (01 .. 07):
+  NN.xml                 the little figures on the monument and the three passes
+                         of seven sublevels (the same in every layout)
+  NN_r800x600_attr.xml   attribute fragments pasted into <Level ...>: places of the
+  NN_r1280x720_attr.xml  monument, cabin, foreman and the walking lines
+  NN_r800x600.xml        backdrop animations of each layout (the engines with fixed
+  NN_r1280x720.xml       paths exist in one variant per layout)
+
+Pass 0 is hand-made (boards in fields.py, the tuning below).  Passes 1 and 2,
+played in the second and every later campaign, are derived from it: shorter
+time, more double tiles, more blocks, one more gem kind each, fewer and more
+impatient workers.  Every board is checked against the rules of the field
+format before anything is written.
+
+Usage: make_levels.py [repository root]
+"""
+import os
+import re
+import sys
+
+from fields import FIELDS
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+MONUMENTS = [
+    # (title, place and era, Track)
+    ("The Great Pyramid of Giza", "Egypt, about 2560 BC"),
+    ("The Temple of Poseidon at Sounion", "Greece, about 440 BC"),
+    ("The Pyramid of the Sun, Teotihuacan", "Mexico, about 200 AD"),
+    ("Hagia Sophia", "Constantinople, 537 AD"),
+    ("Angkor Wat", "Cambodia, 12th century"),
+    ("Notre-Dame de Paris", "France, 1163 to 1345"),
+    ("Himeji Castle", "Japan, 1609"),
+]
+
+# Gem kinds (sprite numbers of elements/marbleNN); each monument starts its list
+# at another kind so that every site has its own colours.
+KINDS = [11, 12, 13, 14, 15, 16, 17]
+
+PASS_NAMES = ["Pass 0: the first campaign (hand-made boards)",
+              "Pass 1: the second campaign (tighter time, more blocks, one more gem kind)",
+              "Pass 2: every later campaign (the hardest)"]
+
+
+# ---------------------------------------------------------------- boards
+
+def sublevel_names():
+    """The comment of every board in fields.py, in order, per monument."""
+    text = open(os.path.join(HERE, "fields.py"), encoding="utf-8").read()
+    names, current = {}, None
+    for line in text.splitlines():
+        m = re.match(r"\s+(\d+): \[", line)
+        if m:
+            current = int(m.group(1))
+            names[current] = []
+            continue
+        m = re.match(r"\s+# \d+: (.*)", line)
+        if m and current:
+            names[current].append(m.group(1))
+    return names
+
+
+def parse(text):
+    rows = [r.strip() for r in text.strip().splitlines() if r.strip()]
+    return [list(r) for r in rows]
+
+
+def check(grid, where, blocks):
+    if len(grid) != 10 or any(len(r) != 10 for r in grid):
+        raise SystemExit("%s: the board is not 10 x 10" % where)
+    for r in grid:
+        for ch in r:
+            if ch not in "#.@$":
+                raise SystemExit("%s: unexpected cell %r" % (where, ch))
+    rows = [i for i in range(10) if any(ch != "#" for ch in grid[i])]
+    bottom = rows[-1]
+    spawn_cols = set()
+    for r in range(10):
+        for c in range(10):
+            if grid[r][c] != "@":
+                continue
+            if c in (0, 9):
+                raise SystemExit("%s: block spawn in column %d" % (where, c))
+            column = [grid[i][c] for i in range(10)]
+            top = next(i for i in range(10) if column[i] != "#")
+            if r != top:
+                raise SystemExit("%s: block spawn below the top of column %d" % (where, c))
+            # Blocks fall past holes, but they leave the board only from its bottom row.
+            if grid[bottom][c] == "#":
+                raise SystemExit("%s: column %d has no bottom cell" % (where, c))
+            spawn_cols.add(c)
+    if blocks >= 2 and len(spawn_cols) < 2:
+        raise SystemExit("%s: two or more blocks need spawns in two columns" % where)
+    if blocks and not spawn_cols:
+        raise SystemExit("%s: blocks without a spawn" % where)
+    return spawn_cols
+
+
+def harden(grid, pass_no):
+    """More double tiles for the later passes, placed mirror-symmetrically."""
+    g = [r[:] for r in grid]
+    for r in range(1, 9):
+        for c in range(5):
+            if pass_no == 1:
+                hit = (r + 2 * c) % 6 == 1
+            else:
+                hit = (r + 2 * c) % 6 == 1 or (2 * r + c) % 7 == 4
+            if hit:
+                for cc in (c, 9 - c):
+                    if g[r][cc] == ".":
+                        g[r][cc] = "$"
+    return g
+
+
+def work(grid):
+    """Tile levels to wear down: one per stone tile, two per double tile."""
+    return sum(1 for r in grid for ch in r if ch in ".@") + 2 * sum(r.count("$") for r in grid)
+
+
+# ---------------------------------------------------------------- tuning
+
+def round5(x):
+    return int(5 * round(x / 5.0))
+
+
+def sublevel(monument, index, pass_no, grid):
+    """The tuning of one sublevel; step runs 0 .. 48 through the campaign."""
+    step = (monument - 1) * 7 + index
+    kinds = (4 if step < 12 else 5 if step < 33 else 6) + pass_no
+    kinds = min(kinds, 7)
+    start = (monument - 1) % 7
+    elements = [KINDS[(start + i) % 7] for i in range(kinds)]
+
+    blocks = 1 + step // 12 + pass_no
+    if monument == 1 and index == 0 and pass_no == 0:
+        blocks = 1
+    blocks = min(blocks, 6)
+
+    factor = (1.0 - 0.005 * step) * (1.0, 0.88, 0.78)[pass_no]
+    time_limit = round5((45 + 0.9 * work(grid)) * factor)
+
+    workers = max(2, 6 - step // 17 - pass_no)
+    leaving = 34 - step // 8 - 3 * pass_no
+    thresholds = [0, 0, 20, 45, 75, 110]
+
+    # Easier gem lists for players who failed: after one failure one kind fewer
+    # and the first kind twice as likely, after two failures only three kinds.
+    p1 = "0" + "".join(str(i) for i in range(kinds - 1))
+    p2 = "001122" if kinds > 3 else None
+    return dict(elements=elements, blocks=blocks, time=time_limit,
+                workers=[(thresholds[i], leaving) for i in range(workers)],
+                p1=p1, p2=p2)
+
+
+def block_list(n):
+    out = []
+    span = 70.0 / n
+    for k in range(n):
+        low = int(round(10 + span * k))
+        high = int(round(10 + span * (k + 1)))
+        out.append((1 + k % 2, low, high))
+    return out
+
+
+# ---------------------------------------------------------------- scenery
+
+# Little figures on the monument picture, one per building stage 1 .. 25,
+# climbing as the monument grows (places relative to its top-left corner).
+def small_workers(monument):
+    out = []
+    for phase in range(1, 26):
+        x = 30 + (phase * 37 + monument * 23) % 190
+        y = 270 - phase * 8 - (phase * 13 + monument * 7) % 20
+        out.append((phase, x, y))
+    return out
+
+
+# The layout-dependent attributes of each Level.
+ATTR = {
+    "r800x600": dict(ConstructionX=10, ConstructionY=110, CabinX=8, CabinY=468,
+                     WorkerInitialY=580, WorkerMinY=562, WorkerMaxY=596,
+                     SupervisorX=116, SupervisorY=498),
+    "r1280x720": dict(ConstructionX=90, ConstructionY=200, CabinX=20, CabinY=588,
+                      WorkerInitialY=700, WorkerMinY=682, WorkerMaxY=716,
+                      SupervisorX=300, SupervisorY=620),
+}
+
+# Backdrop animations per monument (Src in the level folder, engine, attributes
+# for 800 x 600, attributes for 1280 x 720).
+def scenery(monument, layout):
+    big = layout == "r1280x720"
+    S = []
+
+    def add(comment, **a):
+        S.append((comment, a))
+
+    if monument == 1:   # desert: the king's flag, a desert flower, a butterfly, a scarab
+        add("the king's banner on the ramp", Engine="Flag", Src="flags",
+            X=560 if big else 60, Y=150 if big else 40, Alpha=255, MinPeriod=20, MaxPeriod=45)
+        add("a desert flower opening in the sand", Engine="Flower", Src="flower",
+            X=480 if big else 200, Y=600 if big else 470, Alpha=255, MinPeriod=30, MaxPeriod=60)
+        add("a butterfly in front of the water clock", Src="butterfly",
+            X=570 if big else 236, Y=330 if big else 210, Alpha=230)
+        add("a scarab crawling off", Engine="Bug1280X720" if big else "Bug800X600", Src="bug",
+            X=800 if big else 120, Y=10 if big else 96, Alpha=255, MinPeriod=25, MaxPeriod=50,
+            RandomMirror=0)
+    elif monument == 2:  # harbour: gulls, waves, a ship, fish and a dolphin
+        add("seagulls that sometimes land on the posts",
+            Engine="Seagull1280X720" if big else "Seagull800X600", Src="seagull",
+            X=-80, Y=110 if big else 60, Alpha=255, MinPeriod=15, MaxPeriod=35,
+            DY=30 if big else 20, YForSwooping=150 if big else 36)
+        add("waves below the cliff", Engine="Wave", Src="wave",
+            X=20 if big else 0, Y=440 if big else 400, Alpha=200, MinPeriod=6, MaxPeriod=12)
+        add("a trading ship sailing off", Engine="Ship", Src="ship",
+            X=300 if big else 120, Y=380 if big else 330, Alpha=255, MinPeriod=40, MaxPeriod=80)
+        add("fish jumping (seen through the gaps of the board)", Src="fish",
+            X=860 if big else 420, Y=330 if big else 300, Alpha=255, MinPeriod=12, MaxPeriod=25,
+            RandomMirror=1)
+        add("a dolphin far out at sea", Src="dolphin",
+            X=420 if big else 160, Y=420 if big else 380, Alpha=220, MinPeriod=20, MaxPeriod=45,
+            RandomMirror=1)
+    elif monument == 3:  # jungle: the gik behind its stone, eyes and a snake
+        add("the gik creeping from behind the stone",
+            Engine="Gik1280X720" if big else "Gik", Src="gik",
+            X=520 if big else 30, Y=640 if big else 498, Alpha=255, MinPeriod=30, MaxPeriod=60)
+        add("eyes in the dark of the jungle", Src="eyes",
+            X=40 if big else 20, Y=300 if big else 250, Alpha=255, MinPeriod=10, MaxPeriod=25)
+        add("a snake on the terrace", Src="snake",
+            X=880 if big else 500, Y=420 if big else 360, Alpha=255, MinPeriod=20, MaxPeriod=40,
+            RandomMirror=1)
+    elif monument == 4:  # the Bosporus wind: dust clouds and falling stars
+        add("dust blowing over the site", Src="dust",
+            X=200 if big else 60, Y=560 if big else 440, Alpha=160)
+        add("a second gust of dust", Src="dust2",
+            X=900 if big else 520, Y=300 if big else 260, Alpha=150, MinPeriod=15, MaxPeriod=30)
+        add("falling stars over the dome", Engine="Meteor", Src="fallingstar",
+            X=300 if big else 120, Y=80 if big else 40, Alpha=255, MinPeriod=8, MaxPeriod=20,
+            DX=120 if big else 80, DY=40 if big else 25)
+    elif monument == 5:  # night over the moat
+        add("the moon over the towers", Src="moon",
+            X=420 if big else 180, Y=40 if big else 20, Alpha=255, FPS=4)
+        add("stars twinkling", Src="star",
+            X=120 if big else 40, Y=60 if big else 30, Alpha=255, Mask=1)
+        add("a bright star rising now and then", Src="bstar",
+            X=860 if big else 480, Y=200 if big else 160, Alpha=255, Mask=1,
+            MinPeriod=10, MaxPeriod=22, Delay=2)
+        add("starlight on the water", Src="starshine",
+            X=300 if big else 100, Y=520 if big else 420, Alpha=200, Mask=1)
+    elif monument == 6:  # storm over the Seine
+        add("lightning behind the towers", Engine="Lightning", Src="bolt",
+            X=260 if big else 90, Y=30 if big else 10, Alpha=255, Mask=1,
+            MinPeriod=12, MaxPeriod=30, RandomMirror=1)
+        add("the river flowing past the island", Src="waterani01",
+            X=0, Y=560 if big else 440, Alpha=220)
+    else:               # castle: banners, a butterfly and falling stars
+        add("a banner raised on the keep", Engine="Flag", Src="flags",
+            X=420 if big else 150, Y=160 if big else 60, Alpha=255, MinPeriod=25, MaxPeriod=50)
+        add("a butterfly in front of the water clock", Src="butterfly",
+            X=570 if big else 236, Y=300 if big else 190, Alpha=230)
+        add("falling stars over the plain", Engine="Meteor", Src="fallingstar",
+            X=900 if big else 480, Y=100 if big else 60, Alpha=255, MinPeriod=10, MaxPeriod=24,
+            DX=150 if big else 90, DY=40 if big else 30)
+    return S
+
+
+# ---------------------------------------------------------------- writing
+
+ORDER = ["Engine", "Src", "X", "Y", "Alpha", "Mask", "FPS", "MinPeriod", "MaxPeriod",
+         "Delay", "RandomMirror", "DX", "DY", "YForSwooping"]
+
+
+def write_file(path, lines):
+    with open(path, "w", encoding="ascii", newline="\n") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+def main():
+    root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..")
+    out = os.path.join(root, "data", "cfg", "levels")
+    os.makedirs(out, exist_ok=True)
+    names = sublevel_names()
+    summary = []
+    for m, (title, era) in enumerate(MONUMENTS, start=1):
+        nn = "%02d" % m
+        boards = FIELDS[m]
+        if len(boards) != 7 or len(names[m]) != 7:
+            raise SystemExit("monument %d needs seven boards" % m)
+        L = ["<!-- Monument %d: %s (%s)." % (m, title, era),
+             "     Written by tools/leveldesign/make_levels.py from the boards in fields.py. -->",
+             "",
+             "<!-- Little figures on the monument, one per building stage -->"]
+        for phase, x, y in small_workers(m):
+            L.append('<SmallWorker Phase="%d" X="%d" Y="%d"/>' % (phase, x, y))
+        for p in range(3):
+            L.append("")
+            L.append("<!-- %s -->" % PASS_NAMES[p])
+            L.append("<Pass>")
+            for i, text in enumerate(boards):
+                grid = parse(text)
+                if p:
+                    grid = harden(grid, p)
+                s = sublevel(m, i, p, grid)
+                where = "monument %d, pass %d, sublevel %d" % (m, p, i + 1)
+                check(grid, where, s["blocks"])
+                attrs = 'TimeLimit="%d" P1="%s"' % (s["time"], s["p1"])
+                if s["p2"]:
+                    attrs += ' P2="%s"' % s["p2"]
+                L.append("  <!-- %s %d.%d: %s -->" % (title, m, i + 1, names[m][i]))
+                L.append("  <SubLevel %s>" % attrs)
+                for k in s["elements"]:
+                    L.append('    <Element SpriteIndex="%d"/>' % k)
+                for sprite, low, high in block_list(s["blocks"]):
+                    L.append('    <Block SpriteIndex="%d" LowerBound="%d" UpperBound="%d"/>'
+                             % (sprite, low, high))
+                for bricks, leaving in s["workers"]:
+                    L.append('    <Worker Bricks="%d" LeavingTime="%d"/>' % (bricks, leaving))
+                L.append('    <Field SolidCellsByDefault="0">')
+                for row in grid:
+                    L.append("      " + "".join(row))
+                L.append("    </Field>")
+                L.append("  </SubLevel>")
+                summary.append((m, p, i + 1, s["time"], len(s["elements"]), s["blocks"],
+                                len(s["workers"]), work(grid)))
+            L.append("</Pass>")
+        write_file(os.path.join(out, nn + ".xml"), L)
+
+        for layout in ("r800x600", "r1280x720"):
+            A = ["[% NOTE Monument " + str(m) + ": " + title + ", layout " + layout[1:] + ".",
+                 "   Attribute fragment pasted into the Level start tag. %]"]
+            for key, value in ATTR[layout].items():
+                A.append('%s="%d"' % (key, value))
+            write_file(os.path.join(out, "%s_%s_attr.xml" % (nn, layout)), A)
+
+            B = ["<!-- Monument %d: %s, backdrop animations of layout %s. -->"
+                 % (m, title, layout[1:])]
+            for comment, a in scenery(m, layout):
+                B.append("<!-- %s -->" % comment)
+                parts = ['%s="%s"' % (k, a[k]) for k in ORDER if k in a]
+                B.append("<BackgroundAnimation %s/>" % " ".join(parts))
+            write_file(os.path.join(out, "%s_%s.xml" % (nn, layout)), B)
+
+    print("monument pass sub  time kinds blocks workers work")
+    for row in summary:
+        print("%8d %4d %3d %5d %5d %6d %7d %4d" % row)
+
+
+if __name__ == "__main__":
+    main()
