@@ -1,6 +1,9 @@
 #include "config/UUtils.h"
 
+#include "platform/PPaths.h"
 #include "platform/PSystem.h"
+#include "platform/PTolvane.h"
+#include "text/UTextConvert.h"
 
 #include <algorithm>
 #include <cctype>
@@ -236,10 +239,21 @@ void DebugLine(const std::string &text)
 	std::cerr << text << '\n';
 }
 
+std::string ProgramPath()
+{
+	return platform::ProgramFilePath();
+}
+
+int VerifyProgramAccess(const std::string &programPath)
+{
+	return platform::CallVerifyAccess(Utf8ToUtf16(programPath));
+}
+
 void InitUtils(int argc, char **argv)
 {
 	ResetFrameTimer();
 	SeedRandom(std::random_device{}());
+	IsVista = platform::CallCheckIsVistaRunning() == 0;
 	SetCommandLine(argc, argv);
 	MediaCenterMode = HasSwitch("-mce");
 }

@@ -135,7 +135,14 @@ void AllocDebugConsole();
 // Writes the text and a line break to the console when it is allocated.
 void DebugLine(const std::string &text);
 
-// Start of the program: frame timer, random seed, IsVista, MediaCenterMode.
+// --- The Tolvane library (bound by name on first use) ---
+// Full path of the running program.
+std::string ProgramPath();
+// Tolvane's VerifyAccess for the program at that path: 0 allowed, 1 refused by parental controls
+// (also when the library is missing); other values are no refusal.
+int VerifyProgramAccess(const std::string &programPath);
+
+// Start of the program: frame timer, random seed, IsVista (Tolvane's CheckIsVistaRunning = 0), MediaCenterMode.
 void InitUtils(int argc, char **argv);
 
 } // namespace vantero
