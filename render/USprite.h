@@ -12,6 +12,7 @@
 namespace vantero {
 
 class TTexturePack;
+class TGSoftwareSurface;
 
 // One piece of a sprite: 36 bytes, stored in this exact layout in bundle files.
 struct TSpritePiece {
@@ -23,12 +24,19 @@ static_assert(sizeof(TSpritePiece) == 36);
 
 class TSprite {
 public:
+	// An empty sprite (no pieces, no pack); bundle reading and test doubles fill the fields.
 	TSprite() = default;
-	virtual ~TSprite() = default;
+	// Cuts the picture into 256x256 tiles, row-major, each placed in the pack with the AlphaKind and
+	// filled from the picture; alphaBitmap, when given, supplies the alpha (from its blue channel),
+	// else the picture's own alpha is used. Pixels of colour 0xFF00FF stay transparent.
+	TSprite(const TGSoftwareSurface &bitmap, uint8_t alphaKind, TTexturePack &pack, const TGSoftwareSurface *alphaBitmap);
+	// Returns every piece's rectangle to the pack (the pack must outlive its sprites).
+	virtual ~TSprite();
 	TSprite(const TSprite &) = delete;
 	TSprite &operator=(const TSprite &) = delete;
 
-	// Renders the part of the picture inside sourceRect (a mirrored rectangle mirrors the picture).
+	// Renders the part of the picture inside sourceRect (a mirrored rectangle mirrors the picture);
+	// mode 0 normal (alpha blended), 1 darkens by the picture's colour, 2 adds it as light.
 	virtual void DrawPieces(TRect sourceRect, int alpha, uint8_t mode, double scale, double x, double y);
 	// Draws through DrawPieces; the clipped sprite of the framed layout overrides both.
 	virtual void Draw(TRect sourceRect, int alpha, uint8_t mode, double scale, double x, double y);
@@ -43,6 +51,21 @@ public:
 	bool UseAlpha = false;
 	uint8_t AlphaKind = 2;
 };
+
+// A sprite of the framed layout: drawn with the game-area offset and clipped to the game area.
+class TSpriteClipped : public TSprite {
+public:
+	using TSprite::TSprite;
+
+	// Adds GameOffsetX/GameOffsetY, then draws as TSprite does.
+	void DrawPieces(TRect sourceRect, int alpha, uint8_t mode, double scale, double x, double y) override;
+	// Clips the request to the game area (game coordinates), then calls DrawPieces.
+	void Draw(TRect sourceRect, int alpha, uint8_t mode, double scale, double x, double y) override;
+};
+
+// A frame sprite for a sequence: TSpriteClipped in the framed layout unless unclipped, else TSprite.
+std::unique_ptr<TSprite> CreateSpriteFrame(const TGSoftwareSurface &bitmap, uint8_t alphaKind, TTexturePack &pack,
+	const TGSoftwareSurface *alphaBitmap, bool unclipped);
 
 class TSequence {
 public:
