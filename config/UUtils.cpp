@@ -77,8 +77,21 @@ void ResetFrameTimer()
 	LastTick = platform::GetTickCount32();
 }
 
+namespace {
+double FixedFrameStep = 0.0;
+} // namespace
+
+void SetFixedFrameStep(double seconds)
+{
+	FixedFrameStep = seconds > 0.0 ? seconds : 0.0;
+}
+
 void TickFrameTimer()
 {
+	if (FixedFrameStep > 0.0) {
+		FrameTime = FixedFrameStep;
+		return;
+	}
 	const uint32_t now = platform::GetTickCount32();
 	const uint32_t elapsed = now - LastTick;
 	FrameTime = elapsed * 0.001;

@@ -59,6 +59,8 @@ extern uint32_t LastTick;
 void ResetFrameTimer();
 // FrameTime := seconds since LastTick (wrap-safe), LastTick := now.
 void TickFrameTimer();
+// Makes every TickFrameTimer advance by exactly this many seconds (tools and tests); 0 or less: the clock again.
+void SetFixedFrameStep(double seconds);
 // T := T + FrameTime.
 void AddFrameTime(double &t);
 // T := T - FrameTime.

@@ -26,6 +26,13 @@ TDisplayMode FromSdl(const SDL_DisplayMode &mode)
 
 std::optional<TDisplayMode> DesktopDisplayMode(std::string *error)
 {
+	// Headless runs (screenshots, tests) may pretend to have another desktop: VANTERO_DESKTOP=1920x1080.
+	if (const char *forced = SDL_getenv("VANTERO_DESKTOP")) {
+		int width = 0;
+		int height = 0;
+		if (SDL_sscanf(forced, "%dx%d", &width, &height) == 2 && width > 0 && height > 0)
+			return TDisplayMode{width, height, 60, 0};
+	}
 	SDL_DisplayMode mode{};
 	if (!StartVideo() || SDL_GetDesktopDisplayMode(0, &mode) != 0) {
 		if (error)

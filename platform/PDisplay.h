@@ -16,7 +16,8 @@ struct TDisplayMode {
 	uint32_t Format = 0;  // SDL pixel format, 0 for the desktop's
 };
 
-// The desktop mode of the first display (starts SDL's video part when needed); nothing when
+// The desktop mode of the first display (starts SDL's video part when needed; the environment
+// variable VANTERO_DESKTOP=WxH stands in for it in headless runs); nothing when
 // there is none, with SDL's reason in Error when given.
 std::optional<TDisplayMode> DesktopDisplayMode(std::string *error = nullptr);
 // Tests a mode of at least Width x Height on the first display; when the display has one, records
