@@ -13,6 +13,10 @@ namespace vantero {
 
 class TSpritePool;
 class TD3DDevice;
+class TGRegistry;
+
+// The user's full-screen choice as read from the store at start.
+extern bool FullScreenSetting;
 
 // Stages of the form, compared as numbers: below stLoaded, loading is not over.
 enum TStage : uint8_t {
@@ -90,7 +94,7 @@ private:
 
 	// Start-up and loading steps.
 	void ChooseWindowMode();
-	void StartSplash();
+	void StartSplash(TGRegistry &registry);
 	void StartLoading();
 	void LoadResources();
 	void LoadingFinished();
