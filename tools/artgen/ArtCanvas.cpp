@@ -72,6 +72,9 @@ void Canvas::Clear() {
 void Canvas::Paint(const Canvas& src, double x, double y, double alpha, cairo_operator_t op) {
     cairo_save(cr_);
     cairo_set_operator(cr_, op);
+    // Unbounded operators (SOURCE, CLEAR, IN...) act on the whole target: keep them to the source's rectangle.
+    cairo_rectangle(cr_, x, y, src.Width(), src.Height());
+    cairo_clip(cr_);
     cairo_set_source_surface(cr_, src.surface_, x, y);
     if (alpha >= 1.0) cairo_paint(cr_);
     else cairo_paint_with_alpha(cr_, alpha);

@@ -57,9 +57,9 @@ const Theme& ThemeOf(int level);   // level 1..7
 // ---- Monuments (ModMonuments.cpp) ----
 // The complete monument of a level on a MonumentW x MonumentH canvas, base at MonumentBase.
 Canvas CompleteMonument(int level);
-// Stage `frame` (0 = foundations, 24 = complete), with scaffolding and the planks the level's little
+// Stage `frame` of the complete picture `full` (0 = foundations, 24 = complete), with scaffolding and the planks the level's little
 // figures of that stage stand on.
-Canvas MonumentStage(int level, int frame, const std::vector<SmallWorkerPos>& figures);
+Canvas MonumentStage(int level, const Canvas& full, int frame, const std::vector<SmallWorkerPos>& figures);
 // The monument frame shown after `done` sublevels (0..7).
 int FrameAfterSublevels(int done);
 
@@ -76,6 +76,9 @@ void GroundShadow(Canvas& c, double cx, double cy, double rx, double ry, double 
 void FillVertical(cairo_t* cr, double y0, double y1, const Rgba& top, const Rgba& bottom);
 // A tapered wooden pole from (x0, y0) to (x1, y1).
 void Pole(cairo_t* cr, double x0, double y0, double x1, double y1, double width);
+// When ARTGEN_PREVIEW_DIR is set: writes the frames side by side (over grey) as <dir>/<name>.png,
+// a quick look at a sequence while drawing it.
+void PreviewStrip(const Sequence& seq, const std::string& name);
 // Straight alpha of a canvas pixel (0..1).
 double AlphaAt(const Canvas& c, int x, int y);
 
