@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace vantero::art::puppet {
 namespace {
@@ -162,10 +163,9 @@ void CapBand(cairo_t* cr, const HeadFrame& h, double a, double b, double k, cons
     cairo_stroke(cr);
 }
 
-void DrawHead(cairo_t* cr, const Look& L, const Pose& P, const HeadFrame& h, double ol) {
+// The headcloth's tail or long hair hanging behind the head.
+void DrawBackFlap(cairo_t* cr, const Look& L, const HeadFrame& h, double ol) {
     const double r = h.r;
-    const Rgba skin = L.skin;
-    // Behind the skull: headcloth tail or long hair.
     auto backFlap = [&](const Rgba& col, double len, double width) {
         std::vector<P2> pts;
         for (double s : {-1.0, 1.0}) {
@@ -178,6 +178,12 @@ void DrawHead(cairo_t* cr, const Look& L, const Pose& P, const HeadFrame& h, dou
     };
     if (L.hat_ == Hat::Headcloth) backFlap(L.hat, 1.55, 0.75);
     if (L.hat_ == Hat::LongHair) backFlap(L.hair, 2.6, 0.85);
+}
+
+void DrawHead(cairo_t* cr, const Look& L, const Pose& P, const HeadFrame& h, double ol, bool flapBehindBody) {
+    const double r = h.r;
+    const Rgba skin = L.skin;
+    if (!flapBehindBody) DrawBackFlap(cr, L, h, ol);
     // Skull and jaw.
     cairo_new_sub_path(cr);
     cairo_arc(cr, h.centre.x, h.centre.y, r, 0, 2 * M_PI);
@@ -273,9 +279,9 @@ void DrawHead(cairo_t* cr, const Look& L, const Pose& P, const HeadFrame& h, dou
     // Headwear and hair over the skull.
     switch (L.hat_) {
     case Hat::Headcloth:
-        CapRegion(cr, h, -0.22, -0.38, 1.08, 1.05, true);
+        CapRegion(cr, h, -0.3, -0.4, 1.08, 1.06, true);
         Shade(cr, L.hat, 0.25, ol);
-        CapBand(cr, h, -0.22, -0.38, 1.1, L.hatTrim, r * 0.28);
+        CapBand(cr, h, -0.3, -0.4, 1.1, L.hatTrim, r * 0.2);
         break;
     case Hat::Cap:
         CapRegion(cr, h, -0.3, -0.12, 1.07, 1.05, true);
@@ -298,15 +304,17 @@ void DrawHead(cairo_t* cr, const Look& L, const Pose& P, const HeadFrame& h, dou
         Shade(cr, L.hat, 0.25, ol);
         break;
     case Hat::Bald: {
-        std::vector<P2> pts;
+        // A fringe of hair round the back of the head, one patch per side.
         for (double s : {-1.0, 1.0}) {
-            pts.push_back(h.Screen(-0.9 * r, -0.35 * r, s * 0.5 * r));
-            pts.push_back(h.Screen(-1.05 * r, 0.3 * r, s * 0.4 * r));
-            pts.push_back(h.Screen(-0.2 * r, -0.2 * r, s * 1.02 * r));
-            pts.push_back(h.Screen(-0.2 * r, 0.25 * r, s * 1.02 * r));
+            if (h.Depth(-0.2 * r, 0, s * r) < -0.3 * r && h.Depth(-r, 0, 0) < -0.3 * r) continue;
+            std::vector<P2> pts;
+            for (double k : {0.0, 0.5, 1.0}) {
+                pts.push_back(h.Screen(-0.95 * r + 0.75 * k * r, -0.35 * r, s * (0.35 + 0.67 * k) * r));
+                pts.push_back(h.Screen(-1.05 * r + 0.85 * k * r, 0.3 * r, s * (0.3 + 0.72 * k) * r));
+            }
+            HullPath(cr, pts);
+            Shade(cr, L.hair, 0.2, ol);
         }
-        HullPath(cr, pts);
-        Shade(cr, L.hair, 0.2, ol);
         break;
     }
     case Hat::Bare:
@@ -552,17 +560,19 @@ void DrawPuppet(cairo_t* cr, const Look& L, const Pose& P, double ax, double ay,
         cairo_stroke(cr);
     }});
     // Neck and head.
+    HeadFrame hf{S(head), L.headR, 0, 0, 0, 0, View(P.view + P.headTurn)};
+    {
+        // Forward is the head's up turned a quarter clockwise; down is minus up; both turn with the roll.
+        const double fx = -headUp.y, fy = headUp.x, dx = -headUp.x, dy = -headUp.y;
+        hf.fx = fx * std::cos(ro) - fy * std::sin(ro), hf.fy = fx * std::sin(ro) + fy * std::cos(ro);
+        hf.dx = dx * std::cos(ro) - dy * std::sin(ro), hf.dy = dx * std::sin(ro) + dy * std::cos(ro);
+    }
+    // Seen from the front the tail hangs behind the back.
+    const bool flapBehind = hf.view.s > 0.45;
+    if (flapBehind) items.push_back({190, [&] { DrawBackFlap(cr, L, hf, ol); }});
     items.push_back({300, [&] {
         Limb(cr, S(neck + up * -0.5), S(neck + headUp * (L.neck + 1.2)), 1.7, 1.5, Darken(L.skin, 0.08), ol);
-        HeadFrame hf{S(head), L.headR, std::cos(headA - 0 * Deg), std::sin(headA), 0, 0, View(P.view + P.headTurn)};
-        // forward is headUp rotated 90 degrees clockwise; down is -headUp.
-        hf.fx = -headUp.y, hf.fy = headUp.x;
-        hf.dx = -headUp.x, hf.dy = -headUp.y;
-        // Roll turns the head with the body.
-        const double fx = hf.fx * std::cos(ro) - hf.fy * std::sin(ro), fy = hf.fx * std::sin(ro) + hf.fy * std::cos(ro);
-        const double dx = hf.dx * std::cos(ro) - hf.dy * std::sin(ro), dy = hf.dx * std::sin(ro) + hf.dy * std::cos(ro);
-        hf.fx = fx, hf.fy = fy, hf.dx = dx, hf.dy = dy;
-        DrawHead(cr, L, P, hf, ol);
+        DrawHead(cr, L, P, hf, ol, flapBehind);
     }});
     // Props.
     for (const Prop& pr : props) {
@@ -789,17 +799,53 @@ Sequence RenderFigure(const Look& look, int w, int h, double ax, double ay, cons
     });
 }
 
+void AddFigure(ModuleRegistrar& reg, const std::string& path, std::function<Sequence(ArtContext&)> draw, double cost) {
+    const bool gif = path.size() > 4 && path.compare(path.size() - 4, 4, ".gif") == 0;
+    if (!gif) {
+        reg.Add(path, std::move(draw), {}, cost);
+        return;
+    }
+    const int expected = FrameCountFromName(path.substr(path.rfind('/') + 1));
+    reg.Add(path, [draw = std::move(draw), path, expected](ArtContext& ctx) {
+        Sequence seq = draw(ctx);
+        if (static_cast<int>(seq.Frames.size()) != expected)
+            throw std::runtime_error(path + ": name says " + std::to_string(expected) + " frames, drawn " +
+                                     std::to_string(seq.Frames.size()));
+        const int w = seq.Frames[0].Width(), h = seq.Frames[0].Height();
+        Canvas strip(w * expected, h);
+        for (int i = 0; i < expected; ++i) {
+            if (seq.Frames[i].Width() != w || seq.Frames[i].Height() != h)
+                throw std::runtime_error(path + ": frames differ in size");
+            strip.Paint(seq.Frames[i], static_cast<double>(i) * w, 0);
+        }
+        return Sequence(std::move(strip));
+    }, WriteOptions{.GifMultiImage = true}, cost);
+}
+
 Look WorkerLook() {
     Look l;
     l.skin = Hex(0xB06A3C);
     l.tunic = Hex(0xEFE3C8);
     l.trim = Hex(0x2E7C9C);
     l.belt = Hex(0xB5452A);
-    l.hat = Hex(0xD8C8A0);
-    l.hatTrim = Hex(0xB5452A);
+    l.hat = Hex(0xE9DDBE);
+    l.hatTrim = Hex(0x2E7C9C);
     l.hat_ = Hat::Headcloth;
-    l.sleeves = false;
+    l.shirt = false;
     return l;
+}
+
+Pose CollapsedPose() {
+    Pose p;
+    p.view = 180;
+    p.roll = 86;
+    p.lean = 0;
+    p.nearShoulder = 165, p.nearElbow = 20, p.farShoulder = 150, p.farElbow = 30;
+    p.nearHip = -4, p.farHip = 4, p.nearKnee = 8, p.farKnee = 20;
+    p.nearFoot = -30, p.farFoot = -25;
+    p.headTilt = -25;
+    p.blink = 1, p.smile = -0.4;
+    return p;
 }
 
 Canvas ShadowPicture(int w, int h, double strength) {

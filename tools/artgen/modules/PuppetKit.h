@@ -67,13 +67,13 @@ enum class Hat { Bare, Headcloth, Cap, Hair, LongHair, Turban, Veil, Bald };
 struct Look {
     double scale = 1.0;   // picture px per body px
     // Proportions (body px).
-    double thigh = 11.5, shin = 11.5, foot = 5.5, torso = 15.5, neck = 2.0, headR = 6.3;
-    double upperArm = 9.5, forearm = 9.0;
-    double shoulderHalf = 4.6, hipHalf = 2.6;   // lateral half widths of the joints
-    double chestDepth = 4.4, waistDepth = 3.9;  // front-back half thickness
-    double chestWidth = 6.2, waistWidth = 4.8;  // lateral half widths
+    double thigh = 10.8, shin = 10.8, foot = 5.5, torso = 14.8, neck = 1.8, headR = 6.9;
+    double upperArm = 8.8, forearm = 8.4;
+    double shoulderHalf = 5.0, hipHalf = 2.8;   // lateral half widths of the joints
+    double chestDepth = 5.0, waistDepth = 4.3;  // front-back half thickness
+    double chestWidth = 6.8, waistWidth = 5.2;  // lateral half widths
     double belly = 0.0;                          // extra forward bulge of the belly
-    double armR = 1.75, legR = 2.2;              // limb radii (upper end; the lower end tapers)
+    double armR = 1.95, legR = 2.5;              // limb radii (upper end; the lower end tapers)
     // Clothes.
     Rgba skin = Hex(0xB9784A), tunic = Hex(0xEDE0C4), trim = Hex(0xB5562E), belt = Hex(0x7A4A22);
     Rgba sandal = Hex(0x6A4020), hair = Hex(0x2B1A10), hat = Hex(0xC0482C), hatTrim = Hex(0xF2C14E);
@@ -128,8 +128,14 @@ Sequence Render(int frames, int w, int h, const std::function<void(Canvas&, int)
 // the objects of frame i. Every frame is drawn once at its final size.
 Sequence RenderFigure(const Look& look, int w, int h, double ax, double ay, const std::vector<Pose>& poses,
                       const std::function<std::vector<Prop>(int)>& props = {});
+// Registers a figure picture. Multi-frame pictures are written as one GIF image holding the
+// strip of frames (built here, left to right), which is exactly what a single-image strip is.
+void AddFigure(ModuleRegistrar& reg, const std::string& path, std::function<Sequence(ArtContext&)> draw,
+               double cost = 1.0);
 // The building-site worker (every worker, carrier and the crazy man share this body).
 Look WorkerLook();
+// The worker lying face down after collapsing under the heavy stone (drawn facing left).
+Pose CollapsedPose();
 // A soft oval ground shadow (the pictures "characters/shadow" and "characters/shadowsmall").
 Canvas ShadowPicture(int w, int h, double strength);
 
