@@ -2,10 +2,17 @@
 // additive light pictures, alpha clean-up for particle bursts, sparkles, easing and pixel walks.
 #pragma once
 
+#include "ArtJobs.h"
 #include "ArtPaint.h"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace vantero::art::kit {
 
@@ -99,6 +106,64 @@ inline Rgba HueShift(const Rgba& c, double degrees) {
     };
     return {std::clamp(m(c.r, c.g, c.b), 0.0, 1.0), std::clamp(m(c.g, c.b, c.r), 0.0, 1.0),
             std::clamp(m(c.b, c.r, c.g), 0.0, 1.0), c.a};
+}
+
+// ---- Game data read while the jobs are registered (the set of pictures depends on it) ----
+
+#ifndef ARTGEN_DATA_DIR
+#define ARTGEN_DATA_DIR "data"
+#endif
+
+// The root tuning values of the source tree's game data.
+inline KeyValues SourceTuning() {
+    KeyValues v;
+    v.ReadFile(std::string(ARTGEN_DATA_DIR) + "/cfg/tuning.xml");
+    return v;
+}
+
+// Every gem kind the game can ask for: the SpriteIndex of each Element entry of every level, plus
+// the kind the hidden gem turns into.
+inline std::set<int> SourceGemKinds() {
+    std::set<int> kinds;
+    const std::filesystem::path dir = std::filesystem::path(ARTGEN_DATA_DIR) / "cfg" / "levels";
+    static const std::regex element(R"re(<Element\s+SpriteIndex\s*=\s*"(\d+)")re");
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (entry.path().extension() != ".xml") continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        const std::string text = ss.str();
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), element); it != std::sregex_iterator(); ++it)
+            kinds.insert(std::stoi((*it)[1].str()));
+    }
+    kinds.insert(SourceTuning().Int("EasterEggNewElement"));
+    return kinds;
+}
+
+// Every floating-score value: combinations of three to seven that score, the three bonuses and a
+// worker sent home (these three show even when they are worth 0).
+inline std::set<int> SourceScoreValues() {
+    const KeyValues t = SourceTuning();
+    std::set<int> v;
+    for (const char* k : {"PointsForCombinationOfThree", "PointsForCombinationOfFour", "PointsForCombinationOfFive",
+                          "PointsForCombinationOfSix", "PointsForCombinationOfSeven"})
+        if (t.Int(k) > 0) v.insert(t.Int(k));
+    for (const char* k : {"PointsForSpecial1", "PointsForSpecial2", "PointsForSpecial3", "PointsForWorker"})
+        v.insert(t.Int(k));
+    return v;
+}
+
+// Highest number of lives the indicator can show (developer keys can always reach 6).
+inline int SourceMaxLives() {
+    const KeyValues t = SourceTuning();
+    return std::max({6, t.Int("MaxLifeCount"), t.Int("InitialLifeCount")});
+}
+
+// A number written with at least `digits` digits ("030", "07").
+inline std::string Digits(int value, int digits) {
+    std::string s = std::to_string(value);
+    while (static_cast<int>(s.size()) < digits) s = "0" + s;
+    return s;
 }
 
 }  // namespace vantero::art::kit

@@ -6,6 +6,8 @@
 #include "ArtboardKit.h"
 
 #include <cmath>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,7 +30,7 @@ const std::vector<GemKind>& Kinds() {
     static const std::vector<GemKind> kinds = {
         {11, Cut::Round, Hex(0xD0142E), Hex(0xFF8A8A), Hex(0x4E0010), 0.385, false},     // ruby cabochon
         {12, Cut::Square, Hex(0x169A48), Hex(0x8CF2A8), Hex(0x053A1C), 0.375, false},    // emerald step cut
-        {13, Cut::Triangle, Hex(0x2358D8), Hex(0x9CC0FF), Hex(0x0A1A5C), 0.445, false},  // sapphire trillion
+        {13, Cut::Triangle, Hex(0x2358D8), Hex(0x9CC0FF), Hex(0x0A1A5C), 0.5, false},  // sapphire trillion
         {14, Cut::Diamond, Hex(0xF4BC0C), Hex(0xFFF4A0), Hex(0x7E4E00), 0.455, false},   // topaz lozenge
         {15, Cut::Hexagon, Hex(0x9040CC), Hex(0xE0B0FF), Hex(0x34105A), 0.405, false},   // amethyst hexagon
         {16, Cut::Teardrop, Hex(0xF26A12), Hex(0xFFC080), Hex(0x702400), 0.43, false},   // carnelian drop
@@ -114,6 +116,15 @@ public:
         const double R = kind_.Size * cell_ * pose.Scale;
         const double cx = cell_ / 2.0, cy = cell_ / 2.0 - cell_ * 0.01;
         auto P = [&](V2 v) { return V2{cx + v.x * R * sx, cy + v.y * R}; };
+        // A turning stone shows its edge: the silhouette again, shifted and dark, behind the face.
+        const double side = std::sin(spin);
+        if (std::abs(side) > 0.03) {
+            const double dx = -side * R * 0.26;
+            auto Q = [&](V2 v) { return V2{cx + v.x * R * sx + dx, cy + v.y * R}; };
+            ShapePath(cr, Q, R, sx);
+            const V2 a = Q({-1, 0}), b = Q({1, 0});
+            FillLinear(cr, a.x, a.y, b.x, b.y, {{0.0, Darken(kind_.Base, 0.25)}, {1.0, kind_.Dark}});
+        }
         if (Smooth(kind_.Shape)) PaintCabochon(c, P, R, sx, std::sin(spin), pose);
         else PaintFaceted(c, P, R, sx, spin, pose);
         // Polished-stone mottling and the white-hot flash of a removal.
@@ -465,14 +476,15 @@ Sequence Glint(const GemPainter& g) {
         const double t = f / 14.0;
         Canvas light(cell, cell);
         cairo_t* cr = light.Cr();
-        const double pos = -0.7 + 2.4 * t;   // band centre along the diagonal, in cell units
+        const double pos = -0.6 + 2.8 * t;   // band centre along the diagonal, in cell units
+        const double window = std::sqrt(std::sin(Pi * t));
         cairo_save(cr);
         cairo_translate(cr, cell * pos * 0.5, cell * pos * 0.5);
         cairo_rotate(cr, -Pi / 4);
         cairo_rectangle(cr, -cell, -cell * 0.16, cell * 2, cell * 0.32);
         cairo_restore(cr);
         const double cx = cell * pos * 0.5, cy = cell * pos * 0.5;
-        FillRadial(cr, cx, cy, 0, cell * 0.45, {{0.0, WithAlpha(Hex(0xFFFFFF), 1.0)}, {0.4, WithAlpha(tint, 0.8)}, {1.0, WithAlpha(tint, 0)}});
+        FillRadial(cr, cx, cy, 0, cell * 0.45, {{0.0, WithAlpha(Hex(0xFFFFFF), window)}, {0.4, WithAlpha(tint, 0.8 * window)}, {1.0, WithAlpha(tint, 0)}});
         // Whole-stone sheen, strongest in the middle of the sweep.
         cairo_rectangle(cr, 0, 0, cell, cell);
         SetSource(cr, WithAlpha(tint, 0.28 * std::sin(Pi * t)));
@@ -488,7 +500,7 @@ Sequence Glint(const GemPainter& g) {
 const GemKind& KindOf(int index) {
     for (const GemKind& k : Kinds())
         if (k.Index == index) return k;
-    return Kinds().front();
+    throw std::runtime_error("gems: no design for gem kind " + std::to_string(index) + " used by the game data");
 }
 
 }  // namespace
@@ -496,9 +508,12 @@ const GemKind& KindOf(int index) {
 
 ARTGEN_MODULE(gems) {
     using namespace vantero::art;
-    for (const GemKind& kind : Kinds()) {
-        const int index = kind.Index;
-        const std::string base = "base/<R>/elements/marble" + std::to_string(index);
+    // The kinds the game data uses (every one needs a design), and 11 to 13 for the help screen.
+    std::set<int> used = kit::SourceGemKinds();
+    used.insert({11, 12, 13});
+    for (const int index : used) {
+        KindOf(index);
+        const std::string base = "base/<R>/elements/marble" + kit::Digits(index, 2);
         auto painter = [index](ArtContext& ctx) { return GemPainter(KindOf(index), ctx.Values().Int("CellSize")); };
         reg.Add(base + ".10.png", [painter](ArtContext& ctx) { return Resting(painter(ctx)); }, {}, 1.0);
         reg.Add(base + "sel.20.png", [painter](ArtContext& ctx) { return Selected(painter(ctx)); }, {}, 2.0);
