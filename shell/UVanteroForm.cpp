@@ -14,7 +14,9 @@
 #include "platform/PTolvane.h"
 #include "text/UTextConvert.h"
 #include "render/UD3DDevice.h"
+#include "render/UBundleCache.h"
 #include "render/USpritePool.h"
+#include "config/UConfigKeyParser.h"
 
 #include <cmath>
 #include <exception>
@@ -115,6 +117,7 @@ void TVanteroForm::FormCreate()
 		Device->OnLost = [](TD3DDevice &) {};
 		Device->OnReset = [](TD3DDevice &) {};
 		Device->OnDestroy = [](TD3DDevice &) {};
+		Device->BundleCheck = [](const TD3DDevice &device) { return CheckBundles(device); };
 		HooksInstalled = true;
 
 		// 14-18, with the registry store open.
@@ -140,6 +143,14 @@ void TVanteroForm::FormCreate()
 
 		FirstRun = GraphicsChanged();
 		Device->Open(width, height, MainWindow->Handle(), MainWindow->Handle(), FirstRun, fullScreen, false, Reduced);
+
+		// 17: the cursor's and the frame's own pools (drawn in screen coordinates).
+		CursorPool = std::make_unique<TSpritePool>(true);
+		CursorPool->LoadFolder("no-gfx/base/arrows", FlattenPath("no-gfx/base/arrows"), false, false);
+		if (FramedLayout) {
+			BorderPool = std::make_unique<TSpritePool>(true);
+			BorderPool->LoadFolder("no-gfx/base/backtextures", FlattenPath("no-gfx/base/backtextures"), false, false);
+		}
 
 		StartSplash(registry);
 	} catch (const std::exception &error) {
@@ -168,7 +179,8 @@ void TVanteroForm::StartSplash(TGRegistry &registry)
 		"no-gfx/" + LanguageFolder + "/loading",
 		"no-gfx/base/" + ResolutionTag + "/loading",
 	};
-	(void)folders; // Filled once the pool reads picture folders.
+	for (const std::string &folder : folders)
+		LoadingPool->LoadFolder(folder, "loading", false, false);
 
 	// 2-3
 	MainWindow->ShowSystemCursor(false);
@@ -203,8 +215,23 @@ void TVanteroForm::StartLoading()
 
 void TVanteroForm::LoadResources()
 {
+	// 1: the first run rebuilds the bundle cache from the graphics folders.
+	if (FirstRun) {
+		RebuildBundleCache();
+		FirstRunDuration = LoadingElapsed;
+	}
+	// 2: the game's pool from the cached bundles.
 	GamePool = std::make_unique<TSpritePool>(false);
+	const std::string packs[] = {
+		"base",
+		LanguageFolder,
+		FlattenPath(LanguageFolder + "/" + ResolutionTag),
+		FlattenPath("base/" + ResolutionTag + "/"),
+	};
+	for (const std::string &packId : packs)
+		GamePool->LoadBundle(packId, false);
 	SpritePool = GamePool.get();
+	// 3
 	LoadingRealTime = LoadingElapsed - FirstRunDuration;
 	if (SoundEngine)
 		SoundEngine->LoadSounds();
@@ -346,8 +373,8 @@ void TVanteroForm::RenderFrame()
 							if (SplashRemaining < 1.0 && Stage == stSplash)
 								Stage = stSplashFading;
 							ShadeGameScreen();
-							if (TSequence *splash = LoadingPool ? LoadingPool->FindSequence("loading/splashscreen") : nullptr)
-								DrawSpriteAt(splash->Frame(0), (GameWidth - splash->Width) / 2, (GameHeight - splash->Height) / 2);
+							const TSequence &splash = LoadingPool->GetSequence("loading/splashscreen");
+							DrawSpriteAt(splash.Frame(0), (GameWidth - splash.Width) / 2, (GameHeight - splash.Height) / 2);
 						}
 					} else {
 						DrawSequenceFrame(*LoadingPool, "loading/loadingscreen", 0, 0, 255);
@@ -378,10 +405,7 @@ void TVanteroForm::RenderFrame()
 
 void TVanteroForm::DrawSequenceFrame(TSpritePool &pool, const std::string &name, int x, int y, int alpha)
 {
-	TSequence *sequence = pool.FindSequence(name);
-	if (!sequence)
-		return;
-	DrawSprite(sequence->Frame(0), alpha, 0, 1.0, x, y);
+	DrawSprite(pool.GetSequence(name).Frame(0), alpha, 0, 1.0, x, y);
 }
 
 void TVanteroForm::ShadeGameScreen()
@@ -397,8 +421,7 @@ void TVanteroForm::DrawLoadingBar()
 		p = 1.0;
 	const int x = ConfigInteger("LoadingBarX");
 	const int y = ConfigInteger("LoadingBarY");
-	if (TSequence *bar = LoadingPool->FindSequence("loading/loadingbar"))
-		bar->Frame(0).Draw(TRect{0, 0, RoundHalfEven(p * 359.0), 46}, 255, 0, 1.0, x, y);
+	LoadingPool->GetSequence("loading/loadingbar").Frame(0).Draw(TRect{0, 0, RoundHalfEven(p * 359.0), 46}, 255, 0, 1.0, x, y);
 	if (Stage == stLoading) {
 		double a = std::fabs(std::cos(4.0 * LoadingElapsed));
 		if (a < 0.5)
@@ -412,10 +435,7 @@ void TVanteroForm::DrawBorder()
 	if (!Device->IsFullScreen || !BorderPool)
 		return;
 	auto find = [this](const char *name) -> TSequence & {
-		TSequence *sequence = BorderPool->FindSequence(std::string("base/backtextures/") + name);
-		if (!sequence)
-			RaiseGameError(std::string("Sequence 'base/backtextures/") + name + "' not loaded");
-		return *sequence;
+		return BorderPool->GetSequence(std::string("base/backtextures/") + name);
 	};
 	TSequence &mainBack = find("mainback");
 	for (int i = 0; i <= ScreenWidth / mainBack.Width; ++i)
