@@ -100,15 +100,13 @@ def check(grid, where, blocks):
 
 
 def harden(grid, pass_no):
-    """More double tiles for the later passes, placed mirror-symmetrically."""
+    """More double tiles for the later passes, placed mirror-symmetrically: every
+    sixth stone tile of rows 2 .. 7 in pass 1, of rows 1 .. 8 in pass 2."""
     g = [r[:] for r in grid]
-    for r in range(1, 9):
+    rows = range(2, 8) if pass_no == 1 else range(1, 9)
+    for r in rows:
         for c in range(5):
-            if pass_no == 1:
-                hit = (r + 2 * c) % 6 == 1
-            else:
-                hit = (r + 2 * c) % 6 == 1 or (2 * r + c) % 7 == 4
-            if hit:
+            if (r + 2 * c) % 6 == 1:
                 for cc in (c, 9 - c):
                     if g[r][cc] == ".":
                         g[r][cc] = "$"
@@ -126,21 +124,47 @@ def round5(x):
     return int(5 * round(x / 5.0))
 
 
+def expected_seconds(grid, kinds, blocks):
+    """What clearing the board takes a steady player who clicks without hurry
+    (about 0.7 s per move plus the cascades, which run 1.3 s each), fitted to
+    the headless bot's plays: the stone tiles, the double tiles and the blocks
+    to bring down cost more the more gem kinds there are (fewer free cascades)."""
+    tiles = sum(1 for r in grid for ch in r if ch != "#")
+    doubles = sum(r.count("$") for r in grid)
+    more = kinds - 4
+    return (TIME_FIT[0] + tiles * (TIME_FIT[1] + TIME_FIT[2] * more)
+            + doubles * (TIME_FIT[3] + TIME_FIT[4] * more)
+            + blocks * (TIME_FIT[5] + TIME_FIT[6] * more))
+
+
+# Coefficients of expected_seconds (base, per tile, per tile and extra kind, per
+# double tile, per double tile and extra kind, per block, per block and extra kind).
+TIME_FIT = (0.0, 0.9, 0.25, 0.9, 0.25, 8.0, 4.0)
+
+# Share of the TimeLimit a steady player needs, per pass: room for a person in
+# the first campaign, less in the later ones.
+TIME_SHARE = (0.70, 0.80, 0.88)
+
+
+def difficulty(step, pass_no):
+    """Gem kinds and blocks of the sublevel at step 0 .. 48 of a campaign: one
+    more kind after monument 2 and after monument 5, one more block every
+    seventeen sublevels; the later passes add a kind (at most six) and blocks."""
+    kinds = 4 if step < 14 else 5 if step < 35 else 6
+    kinds = min(kinds + pass_no, 6)
+    blocks = 1 + step // 17 + pass_no
+    return kinds, blocks
+
+
 def sublevel(monument, index, pass_no, grid):
     """The tuning of one sublevel; step runs 0 .. 48 through the campaign."""
     step = (monument - 1) * 7 + index
-    kinds = (4 if step < 12 else 5 if step < 33 else 6) + pass_no
-    kinds = min(kinds, 7)
+    kinds, blocks = difficulty(step, pass_no)
     start = (monument - 1) % 7
     elements = [KINDS[(start + i) % 7] for i in range(kinds)]
 
-    blocks = 1 + step // 12 + pass_no
-    if monument == 1 and index == 0 and pass_no == 0:
-        blocks = 1
-    blocks = min(blocks, 6)
-
-    factor = (1.0 - 0.005 * step) * (1.0, 0.88, 0.78)[pass_no]
-    time_limit = round5((45 + 0.9 * work(grid)) * factor)
+    time_limit = round5(expected_seconds(grid, kinds, blocks) / TIME_SHARE[pass_no])
+    time_limit = max(time_limit, 90)
 
     workers = max(2, 6 - step // 17 - pass_no)
     leaving = 34 - step // 8 - 3 * pass_no
@@ -168,13 +192,66 @@ def block_list(n):
 # ---------------------------------------------------------------- scenery
 
 # Little figures on the monument picture, one per building stage 1 .. 25,
-# climbing as the monument grows (places relative to its top-left corner).
+# standing on the course being laid (places relative to the picture's top-left;
+# a figure is 16 x 24 with its feet on a plank at Y + 24).
+#
+# Outline of each complete monument picture (base/levels/NN/vantero.25.png):
+# its top painted row, then "row:left-right" painted columns of every sixth row.
+# Measured from the generated pictures without figures; measure again when the
+# monument drawings change (the stage cut below follows the monument module).
+MONUMENT_BASE = 296
+FIGURE_W, FIGURE_H = 16, 24
+SILHOUETTE = {
+    1: (86,
+        "86:101-101 92:97-105 98:94-109 104:93-109 110:90-112 116:87-115 122:84-118 128:82-121 134:79-124 140:76-126 146:73-129 152:71-132 158:68-135 164:65-138 170:63-141 176:60-143 182:57-146 188:54-149 194:52-152 200:49-155 206:46-158 212:43-160 218:41-163 224:38-166 230:35-169 236:32-172 242:30-175 248:27-177 254:24-180 260:21-183 266:19-186 272:16-189 278:13-192 284:11-194 290:2-203"),
+    2: (95,
+        "98:100-105 104:91-114 110:72-133 116:54-151 122:35-170 128:2-203 134:5-200 140:10-195 146:10-195 152:10-195 158:10-195 164:10-195 170:16-189 176:20-185 182:20-185 188:20-185 194:20-185 200:20-185 206:20-185 212:20-185 218:20-185 224:20-185 230:20-185 236:19-186 242:19-186 248:19-186 254:19-186 260:19-186 266:19-186 272:15-190 278:15-190 284:9-196 290:3-202"),
+    3: (92,
+        "92:78-127 98:81-124 104:81-124 110:81-124 116:74-131 122:75-130 128:73-132 134:71-134 140:69-136 146:61-144 152:61-144 158:60-145 164:58-147 170:56-149 176:55-150 182:46-159 188:45-160 194:43-162 200:42-163 206:41-164 212:39-166 218:29-176 224:28-177 230:27-178 236:25-180 242:24-181 248:23-182 254:8-197 260:9-196 266:8-197 272:6-199 278:5-200 284:4-201 290:3-202"),
+    4: (74,
+        "74:7-198 80:6-199 86:5-200 92:4-201 98:3-202 104:3-202 110:3-202 116:3-202 122:2-203 128:3-202 134:3-202 140:3-202 146:3-202 152:2-203 158:3-202 164:3-202 170:3-202 176:3-202 182:3-202 188:3-202 194:3-202 200:3-202 206:3-202 212:3-202 218:3-202 224:3-202 230:3-202 236:3-202 242:3-202 248:3-202 254:3-202 260:3-202 266:3-202 272:3-202 278:3-202 284:3-202 290:3-202"),
+    5: (69,
+        "74:101-104 80:101-104 86:99-106 92:98-107 98:96-109 104:95-110 110:94-111 116:62-143 122:62-143 128:60-145 134:59-146 140:58-147 146:57-148 152:56-149 158:25-180 164:25-180 170:24-181 176:23-182 182:53-152 188:21-184 194:21-184 200:20-185 206:19-186 212:19-186 218:18-187 224:18-187 230:17-188 236:17-188 242:16-189 248:16-189 254:11-194 260:13-192 266:13-192 272:13-192 278:2-203 284:3-202 290:3-202"),
+    6: (19,
+        "20:97-98 26:97-98 32:97-98 38:4-194 44:2-193 50:4-191 56:4-191 62:4-191 68:4-191 74:4-191 80:4-191 86:4-191 92:4-191 98:4-191 104:4-191 110:4-191 116:2-193 122:2-193 128:2-193 134:2-193 140:2-193 146:2-193 152:2-193 158:2-193 164:2-193 170:2-193 176:2-193 182:2-193 188:2-193 194:2-193 200:2-193 206:2-193 212:2-193 218:2-193 224:2-193 230:2-193 236:2-193 242:2-193 248:2-193 254:2-193 260:2-193 266:2-193 272:2-193 278:2-193 284:2-193 290:2-193"),
+    7: (68,
+        "68:102-103 74:69-137 80:69-135 86:77-128 92:70-135 98:62-143 104:74-131 110:74-131 116:71-134 122:55-150 128:67-138 134:67-138 140:63-142 146:54-151 152:57-148 158:57-148 164:57-148 170:50-155 176:34-171 182:46-159 188:46-159 194:46-159 200:38-167 206:23-182 212:35-170 218:35-170 224:35-170 230:35-170 236:31-174 242:29-176 248:28-177 254:26-179 260:24-181 266:21-184 272:19-186 278:15-190 284:11-194 290:7-198"),
+}
+
+
+# The monument is drawn after the time bar: its figures keep left of the bar in every layout.
+def figure_x_limit():
+    return min(LAYOUT_TIME_X[l] - ATTR[l]["ConstructionX"] for l in ATTR) - FIGURE_W - 4
+
+
+def silhouette_span(monument, y):
+    text = SILHOUETTE[monument][1]
+    rows = [tuple(int(v) for v in r.replace(":", "-").split("-")) for r in text.split()]
+    best = min(rows, key=lambda r: abs(r[0] - y))
+    return best[1], best[2]
+
+
 def small_workers(monument):
     out = []
+    top = SILHOUETTE[monument][0]
+    limit = figure_x_limit()
     for phase in range(1, 26):
-        x = 30 + (phase * 37 + monument * 23) % 190
-        y = 270 - phase * 8 - (phase * 13 + monument * 7) % 20
-        out.append((phase, x, y))
+        frame = phase - 1
+        built = 0.04 + 0.96 * frame / 24.0
+        cut = MONUMENT_BASE - (MONUMENT_BASE - top) * built
+        # On the ground beside the foundations, later on the fresh course.
+        # Never on a bare spire tip: the top figures work a little below it.
+        feet = MONUMENT_BASE - 2 if frame == 0 else max(cut + 4, top + 34)
+        left, right = silhouette_span(monument, min(feet + 4, MONUMENT_BASE - 6))
+        inset = (right - left) * 0.12
+        lo = int(left + inset)
+        hi = min(int(right - inset) - FIGURE_W, limit)
+        if hi <= lo:
+            x = min(int((left + right) / 2) - FIGURE_W // 2, limit)
+        else:
+            x = lo + (phase * 37 + monument * 23) % (hi - lo + 1)
+        y = int(round(feet)) - FIGURE_H
+        out.append((phase, max(0, x), max(0, y)))
     return out
 
 
@@ -187,6 +264,10 @@ ATTR = {
                       WorkerInitialY=700, WorkerMinY=682, WorkerMaxY=716,
                       SupervisorX=300, SupervisorY=620),
 }
+
+# Left edge of the time-bar frame per layout ("GameScreenTimeX" of make_layouts.py).
+LAYOUT_TIME_X = {"r800x600": 218, "r1280x720": 552}
+
 
 # Backdrop animations per monument (Src in the level folder, engine, attributes
 # for 800 x 600, attributes for 1280 x 720).

@@ -55,15 +55,24 @@ struct Theme {
 const Theme& ThemeOf(int level);   // level 1..7
 
 // ---- Monuments (ModMonuments.cpp) ----
-// The complete monument of a level on a MonumentW x MonumentH canvas, base at MonumentBase.
-Canvas CompleteMonument(int level);
+// Columns of the monument picture left of the time bar in every layout (the monument is drawn after the
+// time bar, so its painting must keep to these).
+int MonumentFitWidth(const ArtContext& ctx, int level);
+// The complete monument of a level on a MonumentW x MonumentH canvas, base at MonumentBase, its painting
+// scaled to keep within the left fitW columns.
+Canvas CompleteMonument(int level, int fitW);
 // Stage `frame` of the complete picture `full` (0 = foundations, 24 = complete), with scaffolding and the planks the level's little
 // figures of that stage stand on.
 Canvas MonumentStage(int level, const Canvas& full, int frame, const std::vector<SmallWorkerPos>& figures);
 // The monument frame shown after `done` sublevels (0..7).
 int FrameAfterSublevels(int done);
 
-// ---- Painting helpers (ModLevels.cpp) ----
+// ---- Backgrounds (ModLevelBacks.cpp) ----
+// The level's game-screen background for the context's layout: the monument's place and era in layered
+// planes, calm where the board, the conveyor, the monument and the time bar are drawn.
+Canvas LevelBackground(ArtContext& ctx, int level);
+
+// ---- Painting helpers (ModLevelsKit.cpp) ----
 // Clamps to [0, 1].
 inline double Clamp01(double v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
 // Adds low-frequency blotches and fine grain to every opaque pixel (cheap: noise on a coarse grid).

@@ -1,4 +1,4 @@
-// The level folders: each monument's building-site background, the three wear levels of the board's
+// The level folders (the backgrounds themselves are painted in ModLevelBacks.cpp): the three wear levels of the board's
 // stone, the time bar and life displays, the intro parchment picture and sign, the cabin, and the
 // gik's stone and the seagulls' posts where the level's backdrop animations need them.
 #include "ArtJobs.h"
@@ -14,321 +14,6 @@ namespace {
 
 constexpr int TimeW = 43, TimeH = 329;   // the time-bar liquid and leaves
 constexpr int CabinW = 100, CabinH = 117;
-
-// Places of the game screen for one layout and level.
-struct Site {
-    int W, H, Cell, FieldX, FieldY, FieldBottom, GroundY, ConveyerY;
-    int MonX, MonY, MonBase, CabinX, CabinY;
-    double K;        // scale of the layout against 800 x 600 (cell size / 50)
-    double Horizon;  // where sky meets land or sea
-    double YardTop;  // the near work yard starts here
-};
-
-Site SiteOf(const ArtContext& ctx, int level) {
-    const KeyValues& v = ctx.Values();
-    const KeyValues a = LevelAttributes(ctx.Data().DataDir, level, ctx.GetLayout());
-    Site s{};
-    s.W = ctx.GameWidth();
-    s.H = ctx.GameHeight();
-    s.Cell = v.Int("CellSize");
-    s.FieldX = v.Int("FieldX");
-    s.FieldY = v.Int("FieldY");
-    s.FieldBottom = s.FieldY + 10 * s.Cell;
-    s.GroundY = v.Int("GroundY");
-    s.ConveyerY = v.Int("ConveyerY");
-    s.MonX = a.Int("ConstructionX");
-    s.MonY = a.Int("ConstructionY");
-    s.MonBase = s.MonY + MonumentBase;
-    s.CabinX = a.Int("CabinX");
-    s.CabinY = a.Int("CabinY");
-    s.K = s.Cell / 50.0;
-    s.Horizon = s.MonBase - 46 * s.K;
-    s.YardTop = s.FieldBottom - 12 * s.K;
-    return s;
-}
-
-// ---- Backgrounds ----
-
-void Sky(Canvas& c, const Theme& t, const Site& s, uint32_t seed) {
-    cairo_t* cr = c.Cr();
-    cairo_rectangle(cr, 0, 0, s.W, s.Horizon + 2);
-    FillLinear(cr, 0, 0, 0, s.Horizon, {{0.0, t.SkyTop}, {0.55, t.SkyMid}, {1.0, t.SkyHorizon}});
-    const double sx = t.SunX * s.W, sy = t.SunY * s.H;
-    cairo_rectangle(cr, 0, 0, s.W, s.Horizon + 2);
-    FillRadial(cr, sx, sy, 0, s.W * 0.45, {{0.0, WithAlpha(t.SunGlow, 0.85)}, {0.15, WithAlpha(t.SunGlow, 0.35)}, {1.0, WithAlpha(t.SunGlow, 0)}});
-    ArtRandom r(seed);
-    if (t.Night) {
-        for (int i = 0; i < 220; ++i) {
-            const double x = r.Real(0, s.W), y = r.Real(0, s.Horizon * 0.9), rad = r.Real(0.4, 1.3) * s.K;
-            cairo_arc(cr, x, y, rad, 0, 2 * M_PI);
-            SetSource(cr, Hex(0xFFF4DC, r.Real(0.3, 0.9) * (1 - y / s.Horizon)));
-            cairo_fill(cr);
-        }
-    }
-    // Soft cloud banks, lit from the sun's side.
-    Canvas clouds(s.W, s.H);
-    cairo_t* cc = clouds.Cr();
-    const int banks = t.Night ? 4 : 9;
-    for (int i = 0; i < banks; ++i) {
-        const double cx = r.Real(-0.1, 1.1) * s.W, cy = r.Real(0.08, 0.5) * s.Horizon, w = r.Real(90, 220) * s.K;
-        for (int j = 0; j < 6; ++j) {
-            EllipsePath(cc, cx + r.Real(-0.5, 0.5) * w, cy + r.Real(-8, 6) * s.K, w * r.Real(0.25, 0.45), w * r.Real(0.06, 0.12));
-            SetSource(cc, Mix(t.SunGlow, t.SkyMid, t.Night ? 0.8 : 0.25));
-            cairo_fill(cc);
-        }
-    }
-    Blur(clouds, 7 * s.K);
-    c.Paint(clouds, 0, 0, t.Night ? 0.35 : 0.55);
-}
-
-// A ridge line of hills or mountains between x0 and x1 (random walk), filled down to the bottom.
-void Ridge(Canvas& c, uint32_t seed, double baseY, double amp, double wave, const Rgba& top, const Rgba& bottom,
-           double sharp = 0.0) {
-    cairo_t* cr = c.Cr();
-    const ValueNoise n(seed);
-    cairo_move_to(cr, 0, c.Height());
-    for (int x = 0; x <= c.Width(); x += 3) {
-        double v = n.Fbm(x / wave, 0.3, 4);
-        if (sharp > 0) v = std::pow(v, 1.0 + sharp) * (1 + sharp * 0.6);
-        cairo_line_to(cr, x, baseY - amp * v);
-    }
-    cairo_line_to(cr, c.Width(), c.Height());
-    cairo_close_path(cr);
-    FillLinear(cr, 0, baseY - amp, 0, baseY + amp * 0.3, {{0.0, top}, {1.0, bottom}});
-}
-
-// Tree crowns as clustered blobs (jungle, olive, pine), their foot on baseY.
-void TreeLine(Canvas& c, uint32_t seed, double x0, double x1, double baseY, double size, const Rgba& col, int kind) {
-    cairo_t* cr = c.Cr();
-    ArtRandom r(seed);
-    for (double x = x0; x < x1; x += size * r.Real(0.35, 0.8)) {
-        const double h = size * r.Real(0.7, 1.3), y = baseY + r.Real(-0.1, 0.15) * size;
-        if (kind == 1) {   // pine / cypress: tall narrow cone
-            cairo_move_to(cr, x - h * 0.18, y);
-            cairo_curve_to(cr, x - h * 0.2, y - h * 0.6, x - 2, y - h * 1.3, x, y - h * 1.45);
-            cairo_curve_to(cr, x + 2, y - h * 1.3, x + h * 0.2, y - h * 0.6, x + h * 0.18, y);
-            cairo_close_path(cr);
-            FillLinear(cr, x - h * 0.2, 0, x + h * 0.2, 0, {{0.0, Lighten(col, 0.18)}, {1.0, Darken(col, 0.3)}});
-        } else {           // round crowns
-            for (int j = 0; j < 4; ++j) {
-                const double bx = x + r.Real(-0.3, 0.3) * h, by = y - h * r.Real(0.35, 0.8), br = h * r.Real(0.25, 0.42);
-                cairo_arc(cr, bx, by, br, 0, 2 * M_PI);
-                FillRadial(cr, bx - br * 0.4, by - br * 0.4, 0, br * 1.5, {{0.0, Lighten(col, 0.2)}, {1.0, Darken(col, 0.35)}});
-            }
-        }
-    }
-}
-
-// Water from y0 to y1 with a horizon sheen and glints.
-void Water(Canvas& c, const Theme& t, uint32_t seed, double y0, double y1, const Rgba& near) {
-    cairo_t* cr = c.Cr();
-    cairo_rectangle(cr, 0, y0, c.Width(), y1 - y0);
-    FillLinear(cr, 0, y0, 0, y1, {{0.0, Mix(t.SkyHorizon, near, 0.45)}, {0.25, Mix(t.SkyMid, near, 0.6)}, {1.0, near}});
-    ArtRandom r(seed);
-    const double sx = t.SunX * c.Width();
-    for (int i = 0; i < 260; ++i) {
-        const double y = r.Real(y0 + 2, y1), f = (y - y0) / (y1 - y0);
-        const double x = r.Chance(0.5) ? sx + r.Normal(0, 90 + f * 160) : r.Real(0, c.Width());
-        const double len = (4 + f * 22) * r.Real(0.5, 1.5);
-        cairo_move_to(cr, x - len / 2, y);
-        cairo_line_to(cr, x + len / 2, y);
-        cairo_set_line_width(cr, 0.8 + f * 1.2);
-        SetSource(cr, r.Chance(0.6) ? WithAlpha(t.SunGlow, 0.45) : Hex(0x0A2030, 0.25));
-        cairo_stroke(cr);
-    }
-}
-
-// Small far buildings of a town (boxes with roofs, a few domes) along baseY.
-void Town(Canvas& c, uint32_t seed, double x0, double x1, double baseY, double size, const Rgba& col, bool domes) {
-    cairo_t* cr = c.Cr();
-    ArtRandom r(seed);
-    for (double x = x0; x < x1; x += size * r.Real(0.6, 1.1)) {
-        const double w = size * r.Real(0.5, 1.0), h = size * r.Real(0.4, 1.0);
-        cairo_rectangle(cr, x, baseY - h, w, h + 2);
-        const Rgba wall = Mix(col, Hex(0xFFFFFF), r.Real(0, 0.25));
-        FillLinear(cr, x, 0, x + w, 0, {{0.0, Lighten(wall, 0.1)}, {1.0, Darken(wall, 0.25)}});
-        if (domes && r.Chance(0.3)) {
-            cairo_arc(cr, x + w / 2, baseY - h, w * 0.4, M_PI, 2 * M_PI);
-            SetSource(cr, Darken(col, 0.3));
-            cairo_fill(cr);
-        } else {
-            cairo_move_to(cr, x - 1, baseY - h);
-            cairo_line_to(cr, x + w / 2, baseY - h - w * 0.35);
-            cairo_line_to(cr, x + w + 1, baseY - h);
-            cairo_close_path(cr);
-            SetSource(cr, Darken(Mix(col, Hex(0xA04A2A), 0.5), 0.1));
-            cairo_fill(cr);
-        }
-        for (int i = 0; i < 2; ++i) {
-            cairo_rectangle(cr, x + w * r.Real(0.15, 0.7), baseY - h * r.Real(0.3, 0.8), 2 * size / 30, 3 * size / 30);
-            SetSource(cr, Hex(0x2A1E18, 0.5));
-            cairo_fill(cr);
-        }
-    }
-}
-
-// The work yard: packed ground from YardTop to the bottom with ruts, stones and chippings.
-void Yard(Canvas& c, const Theme& t, const Site& s, uint32_t seed) {
-    cairo_t* cr = c.Cr();
-    cairo_move_to(cr, 0, s.YardTop + 6 * s.K);
-    ArtRandom r(seed);
-    for (int x = 0; x <= s.W; x += 20) cairo_line_to(cr, x, s.YardTop + r.Real(-3, 3) * s.K);
-    cairo_line_to(cr, s.W, s.H);
-    cairo_line_to(cr, 0, s.H);
-    cairo_close_path(cr);
-    FillLinear(cr, 0, s.YardTop, 0, s.H, {{0.0, Lighten(t.Ground, 0.08)}, {0.6, t.Ground}, {1.0, t.GroundDark}});
-    // Cart ruts along the walking line and scattered chippings.
-    for (int i = 0; i < 3; ++i) {
-        const double y = s.GroundY - (6 + i * 9) * s.K;
-        cairo_move_to(cr, 0, y);
-        for (int x = 0; x <= s.W; x += 40) cairo_line_to(cr, x, y + r.Real(-1.5, 1.5) * s.K);
-        cairo_set_line_width(cr, 1.5 * s.K);
-        SetSource(cr, WithAlpha(t.GroundDark, 0.25));
-        cairo_stroke(cr);
-    }
-    for (int i = 0; i < 160; ++i) {
-        const double x = r.Real(0, s.W), y = r.Real(s.YardTop + 4, s.H), rad = r.Real(0.8, 2.6) * s.K;
-        EllipsePath(cr, x, y, rad * 1.4, rad);
-        SetSource(cr, r.Chance(0.5) ? WithAlpha(Lighten(t.Stone, 0.1), 0.7) : WithAlpha(t.GroundDark, 0.5));
-        cairo_fill(cr);
-    }
-}
-
-// The terrace the monument stands on: a low stone platform a little wider than the picture.
-void Terrace(Canvas& c, const Theme& t, const Site& s) {
-    cairo_t* cr = c.Cr();
-    const double x0 = s.MonX - 6, x1 = s.MonX + MonumentW + 6, y0 = s.MonBase - 6, y1 = s.MonBase + 14 * s.K;
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y0);
-    cairo_line_to(cr, x1 + 10 * s.K, y1);
-    cairo_line_to(cr, x0 - 10 * s.K, y1);
-    cairo_close_path(cr);
-    FillLinear(cr, 0, y0, 0, y1, {{0.0, Lighten(t.Ground, 0.15)}, {0.3, t.Ground}, {1.0, t.GroundDark}});
-    cairo_move_to(cr, x0, y0 + 0.5);
-    cairo_line_to(cr, x1, y0 + 0.5);
-    cairo_set_line_width(cr, 1);
-    SetSource(cr, Hex(0xFFF0D0, 0.5));
-    cairo_stroke(cr);
-}
-
-// The wooden derrick the scarab crawls over: beams along its fixed path (level 1).
-void Derrick(Canvas& c, const ArtContext& ctx, const Site& s) {
-    if (!HasAnimation(ctx.Data().DataDir, 1, ctx.GetLayout(), "bug")) return;
-    const AnimPlacement a = FindAnimation(ctx.Data().DataDir, 1, ctx.GetLayout(), "bug");
-    const double b = 30 * s.K / 2;   // half the bug picture: beams pass under its middle
-    cairo_t* cr = c.Cr();
-    const bool wide = ctx.Wide();
-    struct P { double x, y; };
-    const std::vector<P> path = wide ? std::vector<P>{{a.X, a.Y}, {885, a.Y}, {875, 60}, {525, -30}}
-                                     : std::vector<P>{{a.X, a.Y}, {238, a.Y}, {238, 32}, {158, -33}};
-    for (size_t i = 0; i + 1 < path.size(); ++i) {
-        const double dx = path[i + 1].x - path[i].x, dy = path[i + 1].y - path[i].y, len = std::hypot(dx, dy);
-        const double ex = dx / len * 20 * s.K, ey = dy / len * 20 * s.K;
-        Pole(cr, path[i].x + b - ex, path[i].y + b - ey, path[i + 1].x + b + ex, path[i + 1].y + b + ey, 9 * s.K);
-    }
-    // The mast carries the frame down to the ground behind the site.
-    Pole(cr, path[1].x + b, path[1].y + b, path[1].x + b + 4 * s.K, s.MonBase, 8 * s.K);
-}
-
-// A flagpole where the level's flag is raised (the banner itself is the animation).
-void FlagPole(Canvas& c, const ArtContext& ctx, int level, const Site& s) {
-    if (!HasAnimation(ctx.Data().DataDir, level, ctx.GetLayout(), "flags")) return;
-    const AnimPlacement a = FindAnimation(ctx.Data().DataDir, level, ctx.GetLayout(), "flags");
-    const double x = a.X + 10 * s.K;
-    Pole(c.Cr(), x, a.Y + 2 * s.K, x, a.Y + 140 * s.K, 3 * s.K);
-    cairo_arc(c.Cr(), x, a.Y + 2 * s.K, 3 * s.K, 0, 2 * M_PI);
-    SetSource(c.Cr(), palette::Gold);
-    cairo_fill(c.Cr());
-}
-
-Canvas Background(ArtContext& ctx, int level) {
-    const Theme& t = ThemeOf(level);
-    const Site s = SiteOf(ctx, level);
-    Canvas c(s.W, s.H);
-    Sky(c, t, s, ctx.SubSeed("sky"));
-    const double hz = s.Horizon, k = s.K;
-    const Rgba farTop = Mix(t.Far, t.SkyHorizon, 0.35);
-    switch (level) {
-    case 1:   // dunes, the Nile's green strip and two far pyramids
-        for (double px : {0.62, 0.8}) {
-            const double x = px * s.W, hw = (px > 0.7 ? 34 : 48) * k;
-            cairo_move_to(c.Cr(), x - hw, hz + 2);
-            cairo_line_to(c.Cr(), x, hz - hw * 0.9);
-            cairo_line_to(c.Cr(), x + hw, hz + 2);
-            cairo_close_path(c.Cr());
-            FillLinear(c.Cr(), x - hw, 0, x + hw, 0, {{0.0, Mix(t.Stone, t.SkyHorizon, 0.5)}, {0.5, Mix(t.Stone, t.SkyHorizon, 0.5)}, {0.51, Mix(t.StoneDark, t.SkyHorizon, 0.5)}, {1.0, Mix(t.StoneDark, t.SkyHorizon, 0.45)}});
-        }
-        Ridge(c, ctx.SubSeed("dunes"), hz + 6 * k, 14 * k, 220 * k, farTop, t.Far);
-        TreeLine(c, ctx.SubSeed("nile"), 0, s.W, hz + 22 * k, 16 * k, Mix(t.Leaf, t.SkyHorizon, 0.3), 0);
-        Ridge(c, ctx.SubSeed("sand"), hz + 40 * k, 16 * k, 300 * k, Lighten(t.Ground, 0.1), t.Mid);
-        for (int i = 0; i < 5; ++i)
-            DrawPalm(c, ctx.SubSeed(("palm" + std::to_string(i)).c_str()), s.FieldX + (0.08 + i * 0.21) * 10 * s.Cell,
-                     hz + 48 * k, (70 + 20 * (i % 2)) * k, (i % 2 ? 8 : -10) * k);
-        break;
-    case 2:   // the open sea, a rocky headland under the temple
-        Ridge(c, ctx.SubSeed("isles"), hz + 1, 16 * k, 160 * k, Mix(t.Far, t.SkyHorizon, 0.5), t.Far, 1.5);
-        Water(c, t, ctx.SubSeed("sea"), hz, s.YardTop + 4, Hex(0x1E5A8A));
-        {
-            cairo_t* cr = c.Cr();
-            cairo_move_to(cr, 0, s.MonBase - 8 * k);
-            cairo_line_to(cr, s.MonX + MonumentW + 30 * k, s.MonBase - 8 * k);
-            cairo_curve_to(cr, s.MonX + MonumentW + 60 * k, s.MonBase + 20 * k, s.MonX + MonumentW + 40 * k, s.YardTop - 20 * k,
-                           s.MonX + MonumentW + 80 * k, s.YardTop + 6);
-            cairo_line_to(cr, 0, s.YardTop + 6);
-            cairo_close_path(cr);
-            FillLinear(cr, 0, s.MonBase - 8 * k, s.MonX + MonumentW + 80 * k, s.YardTop,
-                       {{0.0, Hex(0xB8A078)}, {0.5, Hex(0x8A7658)}, {1.0, Hex(0x4E4232)}});
-        }
-        TreeLine(c, ctx.SubSeed("olives"), 0, s.MonX + MonumentW + 30 * k, s.MonBase - 2 * k, 22 * k, Hex(0x6E7A4A), 0);
-        break;
-    case 3:   // volcanoes over the valley, the dark forest on the left
-        Ridge(c, ctx.SubSeed("volc"), hz - 10 * k, 110 * k, 420 * k, Mix(t.Far, t.SkyHorizon, 0.35), t.Far, 1.2);
-        Ridge(c, ctx.SubSeed("hills"), hz + 8 * k, 40 * k, 200 * k, Mix(t.Mid, t.SkyHorizon, 0.3), t.Mid);
-        TreeLine(c, ctx.SubSeed("jungle"), 0, s.W, hz + 36 * k, 34 * k, Darken(t.Leaf, 0.2), 0);
-        TreeLine(c, ctx.SubSeed("dark"), -20, 90 * k, s.MonBase + 10 * k, 90 * k, Darken(t.Leaf, 0.6), 0);
-        break;
-    case 4:   // the city on its hills, cypresses
-        Ridge(c, ctx.SubSeed("hills"), hz, 34 * k, 260 * k, Mix(t.Far, t.SkyHorizon, 0.4), t.Far);
-        Town(c, ctx.SubSeed("town"), 0, s.W, hz + 24 * k, 26 * k, Hex(0xC8A48A), true);
-        TreeLine(c, ctx.SubSeed("cypress"), 0, s.W, hz + 40 * k, 30 * k, Hex(0x3E5A34), 1);
-        Ridge(c, ctx.SubSeed("near"), hz + 56 * k, 14 * k, 300 * k, t.Mid, Darken(t.Mid, 0.2));
-        break;
-    case 5:   // jungle under the night sky, the moat reflecting it
-        TreeLine(c, ctx.SubSeed("jungle"), 0, s.W, hz + 6 * k, 40 * k, Mix(t.Mid, t.SkyTop, 0.3), 0);
-        Water(c, t, ctx.SubSeed("moat"), s.MonBase + 8 * k, s.YardTop + 4, Hex(0x0E2030));
-        cairo_rectangle(c.Cr(), 0, hz + 6 * k, s.W, s.MonBase + 8 * k - hz - 6 * k);
-        FillVertical(c.Cr(), hz, s.MonBase + 8 * k, Darken(t.Mid, 0.2), Darken(t.Mid, 0.5));
-        TreeLine(c, ctx.SubSeed("palms"), 0, s.W, s.MonBase + 4 * k, 30 * k, Darken(t.Mid, 0.3), 0);
-        break;
-    case 6:   // houses along the Seine, the river in front of the island
-        Ridge(c, ctx.SubSeed("hills"), hz, 22 * k, 300 * k, Mix(t.Far, t.SkyHorizon, 0.4), t.Far);
-        Town(c, ctx.SubSeed("town"), 0, s.W, hz + 20 * k, 30 * k, Hex(0xB8A890), false);
-        TreeLine(c, ctx.SubSeed("trees"), 0, s.W, hz + 34 * k, 22 * k, Hex(0x5A6A3A), 0);
-        cairo_rectangle(c.Cr(), 0, hz + 30 * k, s.W, s.MonBase - hz);
-        FillVertical(c.Cr(), hz + 30 * k, s.MonBase, Hex(0x8A8A5A), Hex(0x6A6A42));
-        Water(c, t, ctx.SubSeed("river"), s.MonBase + 30 * k, s.YardTop + 4, Hex(0x2A4A5A));
-        break;
-    default:  // the plain below the castle hill, pines
-        Ridge(c, ctx.SubSeed("mount"), hz - 4 * k, 70 * k, 380 * k, Mix(t.Far, t.SkyHorizon, 0.45), t.Far, 0.8);
-        Ridge(c, ctx.SubSeed("hills"), hz + 12 * k, 30 * k, 220 * k, Mix(t.Mid, t.SkyHorizon, 0.3), t.Mid);
-        TreeLine(c, ctx.SubSeed("pines"), 0, s.W, hz + 40 * k, 24 * k, Hex(0x3A5A3A), 1);
-        TreeLine(c, ctx.SubSeed("blossom"), 0, s.W, hz + 58 * k, 18 * k, Hex(0xE8A8B8), 0);
-        break;
-    }
-    // Middle ground up to the yard where no water lies.
-    if (level == 1 || level == 3 || level == 4 || level == 7) {
-        cairo_rectangle(c.Cr(), 0, s.MonBase - 2 * k, s.W, s.YardTop - s.MonBase + 10);
-        FillVertical(c.Cr(), s.MonBase, s.YardTop, Mix(t.Mid, t.Ground, 0.5), t.Ground);
-    }
-    Terrace(c, t, s);
-    if (level == 1) Derrick(c, ctx, s);
-    FlagPole(c, ctx, level, s);
-    Yard(c, t, s, ctx.SubSeed("yard"));
-    Weather(c, ctx.SubSeed("weather"), 0.05, 0.025, 30 * k);
-    if (!t.Night) SunGrade(c, ctx.SubSeed("grade"), t.SunX * s.W, t.SunY * s.H, 0.35);
-    else Vignette(c, 0.4, 0.5);
-    return c;
-}
 
 // ---- Board stone: a = cleared ground, b = worn paving, c = full blocks ----
 
@@ -494,8 +179,8 @@ Canvas TimeLeaves(int level) {
 
 constexpr int ParchW = 400, ParchH = 300;
 
-Sequence ParchPictures(int level) {
-    const Canvas full = CompleteMonument(level);
+Sequence ParchPictures(const ArtContext& ctx, int level) {
+    const Canvas full = CompleteMonument(level, MonumentFitWidth(ctx, level));
     const std::vector<SmallWorkerPos> none;
     Canvas ghost = full.Clone();
     Sepia(ghost, 0.16);
@@ -655,7 +340,7 @@ ARTGEN_MODULE(levels) {
     const std::string dataDir = ARTGEN_DATA_DIR;
     for (int level = 1; level <= LevelCount; ++level) {
         const std::string folder = LevelFolder(level);
-        reg.Add("base/<R>/" + folder + "/back.jpg", [level](ArtContext& ctx) { return Sequence(Background(ctx, level)); },
+        reg.Add("base/<R>/" + folder + "/back.jpg", [level](ArtContext& ctx) { return Sequence(LevelBackground(ctx, level)); },
                 WriteOptions{.JpegQuality = 90}, 6.0);
         const char* const tileNames[] = {"fielda.jpg", "fieldb.jpg", "fieldc.jpg"};
         for (int wear = 0; wear < 3; ++wear)
@@ -666,7 +351,7 @@ ARTGEN_MODULE(levels) {
         reg.Add("base/" + folder + "/back_life.png", [level](ArtContext&) { return Sequence(BackLife(level)); });
         reg.Add("base/" + folder + "/timeline.png", [level](ArtContext&) { return Sequence(TimeLiquid(level)); });
         reg.Add("base/" + folder + "/timeline_leafs.png", [level](ArtContext&) { return Sequence(TimeLeaves(level)); });
-        reg.Add("base/" + folder + "/parch.8.png", [level](ArtContext&) { return ParchPictures(level); }, {}, 3.0);
+        reg.Add("base/" + folder + "/parch.8.png", [level](ArtContext& ctx) { return ParchPictures(ctx, level); }, {}, 3.0);
         reg.Add("L1033/" + folder + "/parch_sign.png", [level](ArtContext&) { return Sequence(ParchSign(level)); });
         reg.Add("base/" + folder + "/cabin.png", [level](ArtContext&) { return Sequence(Cabin(level)); });
         // The gik's stone and the seagulls' posts, only in the levels whose backdrop animations need them.

@@ -89,22 +89,31 @@ bool HasAnimation(const std::string& dataDir, int level, Layout layout, const st
     return false;
 }
 
+int MonumentFitWidth(const ArtContext& ctx, int level) {
+    int fit = MonumentW;
+    for (Layout l : AllLayouts) {
+        const KeyValues a = LevelAttributes(ctx.Data().DataDir, level, l);
+        fit = std::min(fit, ctx.ValuesFor(l).Int("GameScreenTimeX") - a.Int("ConstructionX") - 2);
+    }
+    return fit;
+}
+
 const Theme& ThemeOf(int level) {
     static const Theme themes[LevelCount] = {
-        // 1 Giza: high golden afternoon over the desert.
-        {"Great Pyramid of Giza", Hex(0x3E7FC0), Hex(0x8DB8D8), Hex(0xF6DDA4), Hex(0xFFF2C0), 0.78, 0.12, false,
+        // 1 Giza: high golden afternoon over the desert (the sun stands upper left in every daylight level).
+        {"Great Pyramid of Giza", Hex(0x3E7FC0), Hex(0x8DB8D8), Hex(0xF6DDA4), Hex(0xFFF2C0), 0.17, 0.08, false,
          Hex(0xD9B47E), Hex(0xC99A5C), Hex(0xE2C28A), Hex(0xA8834F), Hex(0xE6CC98), Hex(0x9A7446), Hex(0xD8BC88),
          Hex(0x49A6D8), Hex(0x1E5A8A), Hex(0x6E9A3A), Hex(0xC9963A)},
         // 2 Sounion: bright sea light in the late afternoon.
-        {"Temple of Poseidon at Sounion", Hex(0x2F78C4), Hex(0x7DB6E0), Hex(0xF4E2BC), Hex(0xFFF6D6), 0.82, 0.16, false,
+        {"Temple of Poseidon at Sounion", Hex(0x2F78C4), Hex(0x7DB6E0), Hex(0xF4E2BC), Hex(0xFFF6D6), 0.15, 0.10, false,
          Hex(0x8FA7B8), Hex(0x9C8F6C), Hex(0xC9B48C), Hex(0x7E6C4E), Hex(0xF0EADC), Hex(0xA49C8C), Hex(0xE4DDCC),
          Hex(0x3F9CC8), Hex(0x17507E), Hex(0x5E8A3E), Hex(0xB8B8B0)},
         // 3 Teotihuacan: orange evening over the highland valley.
-        {"Pyramid of the Sun, Teotihuacan", Hex(0x35508E), Hex(0xC9887A), Hex(0xF8C07A), Hex(0xFFE2A0), 0.86, 0.30, false,
+        {"Pyramid of the Sun, Teotihuacan", Hex(0x35508E), Hex(0xC9887A), Hex(0xF8C07A), Hex(0xFFE2A0), 0.18, 0.16, false,
          Hex(0x8C6E78), Hex(0x6F7A42), Hex(0xB8895E), Hex(0x6E4A2C), Hex(0xB09478), Hex(0x6A5444), Hex(0xA88A6E),
          Hex(0xD2563A), Hex(0x7A1E14), Hex(0x4F7A2A), Hex(0xB0783A)},
         // 4 Hagia Sophia: dusk over the city, rose and violet.
-        {"Hagia Sophia", Hex(0x2C3566), Hex(0x8A6A8E), Hex(0xF4B488), Hex(0xFFD8A0), 0.84, 0.36, false,
+        {"Hagia Sophia", Hex(0x2C3566), Hex(0x8A6A8E), Hex(0xF4B488), Hex(0xFFD8A0), 0.16, 0.18, false,
          Hex(0x7A6A84), Hex(0x8A6A5A), Hex(0xC8A27E), Hex(0x7A583C), Hex(0xE0BC96), Hex(0x8E6A56), Hex(0xD6B08A),
          Hex(0x8E4AC0), Hex(0x3A1A66), Hex(0x5E7A3A), Hex(0xB88A4A)},
         // 5 Angkor Wat: a warm tropical night, the last glow on the horizon.
@@ -112,11 +121,11 @@ const Theme& ThemeOf(int level) {
          Hex(0x2A3450), Hex(0x24382C), Hex(0x7E6A4C), Hex(0x3A2E22), Hex(0xB8A888), Hex(0x5E5648), Hex(0xA89C80),
          Hex(0x3AD0B0), Hex(0x0E5A50), Hex(0x3E7A3A), Hex(0xA8884A)},
         // 6 Notre-Dame: storm clouds lit by a low sun over the Seine.
-        {"Notre-Dame de Paris", Hex(0x3A4058), Hex(0x8C8088), Hex(0xF2C890), Hex(0xFFE6B0), 0.80, 0.40, false,
+        {"Notre-Dame de Paris", Hex(0x3A4058), Hex(0x8C8088), Hex(0xF2C890), Hex(0xFFE6B0), 0.20, 0.14, false,
          Hex(0x6E7280), Hex(0x6A7A4A), Hex(0xB8A080), Hex(0x6A5842), Hex(0xDCD0B2), Hex(0x8A8068), Hex(0xCFC2A4),
          Hex(0x4A8AC8), Hex(0x1A3A70), Hex(0x6A8A3A), Hex(0x9A8A6A)},
         // 7 Himeji: clear evening over the plain, pink and gold.
-        {"Himeji Castle", Hex(0x3A5A9A), Hex(0xB09AB0), Hex(0xF8D0A0), Hex(0xFFEAC0), 0.84, 0.26, false,
+        {"Himeji Castle", Hex(0x3A5A9A), Hex(0xB09AB0), Hex(0xF8D0A0), Hex(0xFFEAC0), 0.16, 0.14, false,
          Hex(0x7C88A0), Hex(0x6C8A48), Hex(0xC4AA80), Hex(0x6E5A40), Hex(0xF2EEE4), Hex(0x9A9690), Hex(0xB8B2A6),
          Hex(0xE86A8A), Hex(0x8A1E3E), Hex(0xD88AA8), Hex(0x8A8A90)},
     };

@@ -567,10 +567,29 @@ int FrameAfterSublevels(int done) {
     return std::max(0, f);
 }
 
-Canvas CompleteMonument(int level) {
-    Canvas c(MonumentW, MonumentH);
+Canvas CompleteMonument(int level, int fitW) {
+    Canvas raw(MonumentW, MonumentH);
     const Theme& t = ThemeOf(level);
-    Painters[level - 1](c, t);
+    Painters[level - 1](raw, t);
+    // The painting keeps to the left fitW columns of the picture: at 800 x 600 the time bar stands
+    // just right of them and the monument is drawn after it. Scale the drawing to fit, feet on the ground line.
+    int l = MonumentW, r = -1;
+    for (int y = 0; y < MonumentH; ++y)
+        for (int x = 0; x < MonumentW; ++x)
+            if (AlphaAt(raw, x, y) > 0.02) {
+                l = std::min(l, x);
+                r = std::max(r, x);
+            }
+    Canvas c(MonumentW, MonumentH);
+    const double k = r > l ? std::min(1.0, (fitW - 4.0) / (r - l + 1)) : 1.0;
+    cairo_t* cr = c.Cr();
+    cairo_save(cr);
+    cairo_translate(cr, 2 - l * k, B * (1 - k));
+    cairo_scale(cr, k, k);
+    cairo_set_source_surface(cr, raw.Surface(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_paint(cr);
+    cairo_restore(cr);
     Weather(c, HashString("monument", level), 0.10, 0.05, 9);
     Bevel(c, 1.2, 0.5);
     return c;
@@ -579,7 +598,10 @@ Canvas CompleteMonument(int level) {
 Canvas MonumentStage(int level, const Canvas& full, int frame, const std::vector<SmallWorkerPos>& figures) {
     Canvas c(MonumentW, MonumentH);
     const uint32_t seed = HashString("stage", static_cast<uint32_t>(level * 100 + frame));
-    GroundShadow(c, 150, B - 1, 128, 6, 0.35);
+    {
+        const auto [l, rr] = RowSpan(full, MonumentBase - 3);
+        if (l >= 0) GroundShadow(c, (l + rr) / 2.0 + 12, B - 1, (rr - l) / 2.0 + 14, 6, 0.35);
+    }
     if (frame >= MonumentFrames - 1) {
         c.Paint(full, 0, 0);
     } else {
@@ -633,7 +655,7 @@ ARTGEN_MODULE(monuments) {
         reg.Add("base/" + LevelFolder(level) + "/vantero.25.png",
                 [level](ArtContext& ctx) {
                     const std::vector<SmallWorkerPos> figures = SmallWorkers(ctx.Data().DataDir, level);
-                    const Canvas full = CompleteMonument(level);
+                    const Canvas full = CompleteMonument(level, MonumentFitWidth(ctx, level));
                     Sequence seq;
                     for (int f = 0; f < MonumentFrames; ++f) seq.Frames.push_back(MonumentStage(level, full, f, figures));
                     PreviewStrip(seq, ctx.OutputPath());
