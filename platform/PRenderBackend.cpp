@@ -151,13 +151,22 @@ void IRenderBackend::SetFullScreenWindow(bool fullScreen, int width, int height)
 		return;
 	if (fullScreen) {
 		SDL_DisplayMode mode;
-		if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
-			mode.w = width;
-			mode.h = height;
-			SDL_SetWindowDisplayMode(FWindow.Window, &mode);
-		}
+		const bool haveDesktop = SDL_GetDesktopDisplayMode(0, &mode) == 0;
 		SDL_SetWindowBordered(FWindow.Window, SDL_FALSE);
-		SDL_SetWindowFullscreen(FWindow.Window, SDL_WINDOW_FULLSCREEN);
+		if (haveDesktop && mode.w == width && mode.h == height) {
+			// The desktop's own size: a borderless window over the whole display, no mode change.
+			SDL_SetWindowPosition(FWindow.Window, 0, 0);
+			SDL_SetWindowSize(FWindow.Window, width, height);
+			SDL_SetWindowFullscreen(FWindow.Window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+		} else {
+			// Another size (a smaller desktop switched to the game's minimum): a real mode change.
+			if (haveDesktop) {
+				mode.w = width;
+				mode.h = height;
+				SDL_SetWindowDisplayMode(FWindow.Window, &mode);
+			}
+			SDL_SetWindowFullscreen(FWindow.Window, SDL_WINDOW_FULLSCREEN);
+		}
 	} else {
 		SDL_SetWindowFullscreen(FWindow.Window, 0);
 		SDL_SetWindowBordered(FWindow.Window, SDL_TRUE);
