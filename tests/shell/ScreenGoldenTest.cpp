@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -166,4 +168,30 @@ TEST_F(ScreenGolden, FramedBorderAt1920x1080)
 	const fs::path framed = Root / "framed.png";
 	ASSERT_TRUE(Shoot("1920x1080", "loaded; wait 3; save " + framed.string(), "home-1920"));
 	ExpectLikeGolden(framed, "framed-1920x1080.ppm");
+}
+
+TEST_F(ScreenGolden, FirstStartBuildsTheBundleCacheAndTheNextStartReusesIt)
+{
+	ASSERT_TRUE(Ready) << "see " << (Root / "setup.log");
+	const fs::path cache = Root / "home-cache" / "cache" / "Vantero Vista";
+	ASSERT_TRUE(Shoot("1024x768", "loaded", "home-cache"));
+	std::map<std::string, fs::file_time_type> built;
+	for (const auto &entry : fs::directory_iterator(cache))
+		if (entry.path().extension() == ".pak")
+			built[entry.path().filename().string()] = entry.last_write_time();
+	EXPECT_TRUE(built.count("base.32.pak")) << "the first start writes the bundles";
+	EXPECT_EQ(built.size(), 32u) << "4 group bundles and 28 level bundles";
+
+	ASSERT_TRUE(Shoot("1024x768", "loaded", "home-cache"));
+	for (const auto &[name, time] : built)
+		EXPECT_EQ(fs::last_write_time(cache / name), time) << name << " was rebuilt although nothing changed";
+
+	// A corrupt bundle is dropped when it fails to load, and the start after that rebuilds the cache.
+	{
+		std::ofstream(cache / "base.32.pak", std::ios::binary | std::ios::trunc) << "not a bundle";
+	}
+	EXPECT_FALSE(Shoot("1024x768", "loaded", "home-cache")) << "loading a corrupt bundle fails";
+	EXPECT_FALSE(fs::exists(cache / "base.32.pak"));
+	ASSERT_TRUE(Shoot("1024x768", "loaded", "home-cache"));
+	EXPECT_TRUE(fs::exists(cache / "base.32.pak"));
 }

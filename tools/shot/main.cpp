@@ -127,7 +127,7 @@ int main(int argc, char **argv)
 		} else if (command.Verb == "loaded") {
 			for (int n = 0; n < 6000 && form.GetStage() < stLoaded; ++n) {
 				form.GameTimerTimer();
-				std::this_thread::sleep_for(std::chrono::milliseconds(form.GetStage() == stLoading ? 2 : 0));
+				std::this_thread::sleep_for(std::chrono::milliseconds(form.GetStage() == stLoading ? 15 : 0));
 			}
 		} else if (command.Verb == "move")
 			form.OnMouseMove(std::stoi(command.Arguments[0]), std::stoi(command.Arguments[1]));
