@@ -1,5 +1,6 @@
 // The board's effects, synthesised: selection, landings, combinations, bonuses and hints.
 
+#include "tools/audiogen/EffectKit.h"
 #include "tools/audiogen/Recipes.h"
 
 #include <cmath>
@@ -7,19 +8,6 @@
 namespace vantero::audiogen {
 
 namespace {
-
-TAudio Mono(std::vector<float> samples)
-{
-	TAudio audio;
-	audio.Channels = 1;
-	audio.Samples = std::move(samples);
-	return audio;
-}
-
-double NoteHz(int key)
-{
-	return 440.0 * std::pow(2.0, (key - 69) / 12.0);
-}
 
 // A soft glassy chime: a sine with a faint octave and an FM shimmer.
 void AddChime(std::vector<float> &b, double start, int key, double amp, double decay)
@@ -52,9 +40,7 @@ TAudio Combination(int notes, int baseKey, double brightness, uint64_t seed)
 	TNoise noise(seed);
 	AddNoiseBurst(b, 0, noise, 5000, 9000 + 3000 * brightness, 2.0, 0.12 * brightness, 0.005, 0.08, 0.4);
 	AddSparkles(b, 0.03, 0.25 + 0.05 * notes, 4 + 3 * notes, baseKey + 24, baseKey + 36, 0.12 * brightness, seed + 1);
-	AddRoom(b, 0.35, 1.0, 0.6);
-	FinishEffect(b, 0.1);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.35, 1.0, 0.6, 0.1);
 }
 
 } // namespace
@@ -68,9 +54,7 @@ TAudio MakeGemSelect(const TRecipeContext &)
 	AddPartial(b, 0, {784, 0, 0.1, 0.25, 0.001, 0.05, 0.2});
 	TNoise noise(11);
 	AddNoiseBurst(b, 0, noise, 4000, 2500, 3.0, 0.25, 0.0005, 0.008, 0.05);
-	AddRoom(b, 0.2, 0.8, 0.2);
-	FinishEffect(b, 0.03);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.2, 0.8, 0.2, 0.03);
 }
 
 TAudio MakeGemFall(const TRecipeContext &)
@@ -81,8 +65,7 @@ TAudio MakeGemFall(const TRecipeContext &)
 	AddPartial(b, 0, {1240, 0, 0.1, 0.15, 0.0005, 0.012, 0.06});
 	TNoise noise(12);
 	AddNoiseBurst(b, 0, noise, 2500, 900, 1.5, 0.3, 0.0005, 0.01, 0.05);
-	FinishEffect(b, 0.02);
-	return Mono(std::move(b));
+	return Finish(b, 0.02);
 }
 
 TAudio MakeCombination3(const TRecipeContext &)
@@ -107,29 +90,23 @@ TAudio MakeHint(const TRecipeContext &)
 	AddChime(b, 0, 88, 0.4, 0.2);
 	AddChime(b, 0.12, 95, 0.3, 0.25);
 	AddSparkles(b, 0.05, 0.3, 5, 96, 103, 0.06, 16);
-	AddRoom(b, 0.4, 1.0, 0.6);
-	FinishEffect(b, 0.1);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.4, 1.0, 0.6, 0.1);
 }
 
 TAudio MakeBonus12Appear(const TRecipeContext &)
 {
 	// A magic swell: a rising FM glide that opens into a bell.
-	std::vector<float> b(Frames(0.3), 0.0f);
 	double phase = 0, modPhase = 0;
-	for (size_t i = 0; i < b.size(); ++i) {
-		const double t = static_cast<double>(i) / SampleRate;
+	std::vector<float> b = Synthesise(0.3, [&](double t) {
 		const double x = t / 0.3;
 		const double f = 600 * std::pow(2.0, 1.6 * x);
 		phase += 2 * Pi * f / SampleRate;
 		modPhase += 2 * Pi * f * 2 / SampleRate;
-		b[i] = static_cast<float>(0.3 * x * std::sin(phase + 0.8 * std::sin(modPhase)));
-	}
+		return 0.3 * x * std::sin(phase + 0.8 * std::sin(modPhase));
+	});
 	AddChime(b, 0.28, 91, 0.55, 0.25);
 	AddSparkles(b, 0.1, 0.45, 10, 96, 108, 0.08, 17);
-	AddRoom(b, 0.35, 1.0, 0.6);
-	FinishEffect(b, 0.1);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.35, 1.0, 0.6, 0.1);
 }
 
 TAudio MakeBonus1Explode(const TRecipeContext &)
@@ -140,31 +117,25 @@ TAudio MakeBonus1Explode(const TRecipeContext &)
 	TNoise noise(18);
 	AddNoiseBurst(b, 0, noise, 3000, 250, 0.9, 0.9, 0.002, 0.12, 0.7);
 	AddNoiseBurst(b, 0, noise, 7000, 3000, 1.5, 0.2, 0.001, 0.03, 0.2);
-	AddRoom(b, 0.3, 1.1, 0.7);
-	FinishEffect(b, 0.15);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.3, 1.1, 0.7, 0.15);
 }
 
 TAudio MakeBonus2Explode(const TRecipeContext &)
 {
 	// An electric crackle: a resonant zap that sweeps down, with crackles and a short thump.
-	std::vector<float> b(Frames(0.6), 0.0f);
 	TNoise noise(19);
 	TStateVariable filter;
 	double phase = 0;
-	for (size_t i = 0; i < b.size(); ++i) {
-		const double t = static_cast<double>(i) / SampleRate;
+	std::vector<float> b = Synthesise(0.6, [&](double t) {
 		const double cutoff = 4000 * std::exp(-t / 0.15) + 300;
 		filter.Step(noise.White(), cutoff, 6.0);
 		phase += 2 * Pi * (900 * std::exp(-t / 0.1) + 120) / SampleRate;
 		const double buzz = std::sin(phase) > 0 ? 1 : -1;
 		const double crackle = noise.Uniform() < 0.004 ? noise.White() * 2 : 0;
-		b[i] = static_cast<float>(AttackDecay(t, 0.002, 0.12) * (0.5 * filter.Band + 0.12 * buzz) + crackle * 0.3 * AttackDecay(t, 0.001, 0.2));
-	}
+		return AttackDecay(t, 0.002, 0.12) * (0.5 * filter.Band + 0.12 * buzz) + crackle * 0.3 * AttackDecay(t, 0.001, 0.2);
+	});
 	AddPartial(b, 0, {110, 50, 0.05, 0.6, 0.002, 0.12, 0.5});
-	AddRoom(b, 0.3, 1.0, 0.6);
-	FinishEffect(b, 0.12);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.3, 1.0, 0.6, 0.12);
 }
 
 TAudio MakeBonus3Appear(const TRecipeContext &)
@@ -177,9 +148,7 @@ TAudio MakeBonus3Appear(const TRecipeContext &)
 	for (int i = 0; i < 5; ++i)
 		AddChime(b, 0.2 + i * 0.06, chord[i], 0.45, 0.35);
 	AddSparkles(b, 0.25, 0.8, 18, 96, 110, 0.08, 21);
-	AddRoom(b, 0.45, 1.2, 1.0);
-	FinishEffect(b, 0.2);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.45, 1.2, 1.0, 0.2);
 }
 
 TAudio MakeBonus3Explode(const TRecipeContext &)
@@ -194,9 +163,7 @@ TAudio MakeBonus3Explode(const TRecipeContext &)
 	for (int i = 0; i < 5; ++i)
 		AddChime(b, 0.15 + i * 0.07, fall[i], 0.22, 0.3);
 	AddSparkles(b, 0.1, 1.0, 25, 93, 108, 0.07, 23);
-	AddRoom(b, 0.35, 1.3, 1.0);
-	FinishEffect(b, 0.25);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.35, 1.3, 1.0, 0.25);
 }
 
 } // namespace vantero::audiogen

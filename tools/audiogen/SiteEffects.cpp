@@ -1,6 +1,7 @@
 // Effects of the building site, the menus and the celebrations: stone, workers, buttons,
 // the gong and the fireworks.
 
+#include "tools/audiogen/EffectKit.h"
 #include "tools/audiogen/Recipes.h"
 
 #include <cmath>
@@ -8,19 +9,6 @@
 namespace vantero::audiogen {
 
 namespace {
-
-TAudio Mono(std::vector<float> samples)
-{
-	TAudio audio;
-	audio.Channels = 1;
-	audio.Samples = std::move(samples);
-	return audio;
-}
-
-double NoteHz(int key)
-{
-	return 440.0 * std::pow(2.0, (key - 69) / 12.0);
-}
 
 // A stone impact: a short low body, a gritty noise crack and a few pebbles after it.
 void AddStoneHit(std::vector<float> &b, double start, double weight, uint64_t seed)
@@ -41,9 +29,7 @@ TAudio MakeCubeAppear(const TRecipeContext &)
 	std::vector<float> b;
 	AddStoneHit(b, 0, 1.0, 31);
 	AddPartial(b, 0, {392, 0, 0.1, 0.1, 0.005, 0.1, 0.3});
-	AddRoom(b, 0.2, 0.9, 0.4);
-	FinishEffect(b, 0.08);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.2, 0.9, 0.4, 0.08);
 }
 
 TAudio MakeCubeFallOnConveyor(const TRecipeContext &)
@@ -55,9 +41,7 @@ TAudio MakeCubeFallOnConveyor(const TRecipeContext &)
 	for (int i = 0; i < 6; ++i)
 		AddPartial(b, 0.05 + i * 0.035, {260 + 20.0 * (i % 2), 0, 0.1, 0.18 * std::exp(-i * 0.4), 0.001, 0.02, 0.08});
 	AddNoiseBurst(b, 0.04, noise, 900, 600, 1.2, 0.2, 0.005, 0.08, 0.3);
-	AddRoom(b, 0.2, 0.9, 0.4);
-	FinishEffect(b, 0.08);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.2, 0.9, 0.4, 0.08);
 }
 
 TAudio MakeCubeFall(const TRecipeContext &)
@@ -68,28 +52,23 @@ TAudio MakeCubeFall(const TRecipeContext &)
 	AddStoneHit(b, 0.28, 0.8, 35);
 	TNoise noise(36);
 	AddNoiseBurst(b, 0, noise, 1500, 3000, 1.0, 0.08, 0.04, 0.03, 0.08);
-	AddRoom(b, 0.25, 1.0, 0.5);
-	FinishEffect(b, 0.1);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.25, 1.0, 0.5, 0.1);
 }
 
 TAudio MakeDraggingBlock(const TRecipeContext &)
 {
 	// Stone scraping over sand in a few pulls, rough and low, fading in and out.
-	std::vector<float> b(Frames(1.8), 0.0f);
 	TNoise noise(37);
 	TStateVariable filter;
 	TOnePole rumble;
-	for (size_t i = 0; i < b.size(); ++i) {
-		const double t = static_cast<double>(i) / SampleRate;
+	std::vector<float> b = Synthesise(1.8, [&](double t) {
 		const double pull = 0.55 + 0.45 * std::sin(2 * Pi * 1.7 * t - Pi / 2);
 		const double grain = noise.Uniform() < 0.02 ? noise.White() : 0;
 		filter.Step(noise.White() + grain * 3, 700 + 500 * pull, 1.2);
 		const double low = rumble.Step(noise.White(), 120);
-		b[i] = static_cast<float>(AttackHoldRelease(t, 0.15, 1.35, 0.3) * pull * (0.5 * filter.Band + 1.5 * low));
-	}
-	FinishEffect(b, 0.05);
-	return Mono(std::move(b));
+		return AttackHoldRelease(t, 0.15, 1.35, 0.3) * pull * (0.5 * filter.Band + 1.5 * low);
+	});
+	return Finish(b, 0.05);
 }
 
 TAudio MakeWorkerExplode(const TRecipeContext &)
@@ -100,9 +79,7 @@ TAudio MakeWorkerExplode(const TRecipeContext &)
 	AddNoiseBurst(b, 0, noise, 2500, 300, 2.5, 0.8, 0.004, 0.12, 0.5);
 	AddPartial(b, 0, {700, 180, 0.05, 0.35, 0.001, 0.06, 0.3});
 	AddPartial(b, 0.0, {1400, 0, 0.1, 0.15, 0.0005, 0.01, 0.05});
-	AddRoom(b, 0.25, 0.9, 0.4);
-	FinishEffect(b, 0.08);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.25, 0.9, 0.4, 0.08);
 }
 
 TAudio MakeLifeUp(const TRecipeContext &)
@@ -117,9 +94,7 @@ TAudio MakeLifeUp(const TRecipeContext &)
 	}
 	AddFmBell(b, 0.32, NoteHz(96), 0.35, 0.35, 3.0, 1.5, 1.2);
 	AddFmBell(b, 0.32, NoteHz(84), 0.35, 0.45, 2.0, 1.0, 1.2);
-	AddRoom(b, 0.35, 1.0, 0.6);
-	FinishEffect(b, 0.15);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.35, 1.0, 0.6, 0.15);
 }
 
 TAudio MakeMenuItem(const TRecipeContext &)
@@ -128,9 +103,7 @@ TAudio MakeMenuItem(const TRecipeContext &)
 	std::vector<float> b;
 	AddPartial(b, 0, {1046, 1175, 0.01, 0.5, 0.003, 0.035, 0.15});
 	AddPartial(b, 0, {2093, 0, 0.1, 0.12, 0.002, 0.02, 0.1});
-	AddRoom(b, 0.2, 0.8, 0.2);
-	FinishEffect(b, 0.03);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.2, 0.8, 0.2, 0.03);
 }
 
 TAudio MakeButtonPress(const TRecipeContext &)
@@ -141,9 +114,7 @@ TAudio MakeButtonPress(const TRecipeContext &)
 	AddPartial(b, 0, {1760, 0, 0.1, 0.15, 0.001, 0.02, 0.1});
 	TNoise noise(39);
 	AddNoiseBurst(b, 0, noise, 3000, 1500, 2.0, 0.3, 0.0005, 0.006, 0.03);
-	AddRoom(b, 0.15, 0.8, 0.2);
-	FinishEffect(b, 0.03);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.15, 0.8, 0.2, 0.03);
 }
 
 TAudio MakeButtonRelease(const TRecipeContext &)
@@ -152,9 +123,7 @@ TAudio MakeButtonRelease(const TRecipeContext &)
 	AddPartial(b, 0, {1175, 1318, 0.01, 0.45, 0.001, 0.03, 0.15});
 	TNoise noise(40);
 	AddNoiseBurst(b, 0, noise, 4000, 2500, 2.0, 0.2, 0.0005, 0.005, 0.03);
-	AddRoom(b, 0.15, 0.8, 0.2);
-	FinishEffect(b, 0.03);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.15, 0.8, 0.2, 0.03);
 }
 
 TAudio MakeGong(const TRecipeContext &)
@@ -172,9 +141,7 @@ TAudio MakeGong(const TRecipeContext &)
 	TNoise noise(41);
 	AddNoiseBurst(b, 0, noise, 600, 300, 1.0, 0.4, 0.002, 0.04, 0.2);
 	AddNoiseBurst(b, 0.05, noise, 3000, 5000, 3.0, 0.06, 0.3, 0.8, 3.0);
-	AddRoom(b, 0.35, 1.3, 1.5);
-	FinishEffect(b, 0.6);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.35, 1.3, 1.5, 0.6);
 }
 
 TAudio MakeFirework(const TRecipeContext &)
@@ -190,9 +157,7 @@ TAudio MakeFirework(const TRecipeContext &)
 		const double amp = 0.25 * (1.0 - 0.7 * x) * (0.4 + 0.6 * noise.Uniform());
 		AddNoiseBurst(b, t, noise, 6000, 4000, 2.0, amp, 0.0003, 0.004, 0.02);
 	}
-	AddRoom(b, 0.4, 1.3, 1.0);
-	FinishEffect(b, 0.2);
-	return Mono(std::move(b));
+	return FinishInRoom(b, 0.4, 1.3, 1.0, 0.2);
 }
 
 } // namespace vantero::audiogen

@@ -35,221 +35,134 @@ TAudio Render(const TStyle &style, const TRecipeContext &context)
 // Menu, map and the screens between: warm and open, harp and strings under a flute.
 TAudio MakeMenuTrack(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 101;
-	s.Tempo = 92;
-	s.Root = 62;
-	s.Mode = Ionian;
-	s.ProgressionA = {0, 5, 3, 4, 0, 3, 4, 0};
-	s.ProgressionB = {3, 4, 2, 5, 1, 4, 4, 0};
-	s.Rhythms = FourFourCells;
-	s.MelodyProgram = 73;
-	s.MelodyAltProgram = 71;
-	s.PadProgram = 48;
-	s.AccompProgram = 46;
-	s.BassProgram = 32;
-	s.Drums = {{9, 70, "o.o.o.o.o.o.o.o.", 0, 55, "AB"}, {9, 36, "x.......x.......", 0, 70, "AB"},
-	           {9, 81, "x...............", 0, 50, "B"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 101, .Tempo = 92, .Root = 62, .Mode = Ionian,
+		.ProgressionA = {0, 5, 3, 4, 0, 3, 4, 0}, .ProgressionB = {3, 4, 2, 5, 1, 4, 4, 0},
+		.Rhythms = FourFourCells,
+		.MelodyProgram = 73, .MelodyAltProgram = 71, .PadProgram = 48, .AccompProgram = 46, .BassProgram = 32,
+		.Drums = {{9, 70, "o.o.o.o.o.o.o.o.", 0, 55, "AB"}, {9, 36, "x.......x.......", 0, 70, "AB"},
+		          {9, 81, "x...............", 0, 50, "B"}}
+	}, context);
 }
 
 // The river monument: Phrygian colour over a drone, harp ostinato and a reedy English horn.
 TAudio MakeLevel01Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 201;
-	s.Tempo = 84;
-	s.Root = 62;
-	s.Mode = Phrygian;
-	s.ProgressionA = {0, 0, 1, 0, 6, 0, 1, 0};
-	s.ProgressionB = {3, 2, 1, 0, 6, 5, 1, 0};
-	s.Rhythms = FourFourCells;
-	s.MelodyProgram = 69;
-	s.MelodyAltProgram = 73;
-	s.PadProgram = 89;
-	s.AccompProgram = 46;
-	s.BassProgram = 35;
-	s.Accompaniment = TAccompaniment::Drone;
-	s.Bass = {{0, 0, 3}, {3, 4, 1}};
-	s.Ornaments = true;
-	s.Drums = {{9, 64, "x..o..x.x..o....", 0, 85, "AB"}, {9, 60, "......o.....o.o.", 0, 70, "AB"},
-	           {9, 54, "....o.......o...", 0, 60, "IAB"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 201, .Tempo = 84, .Root = 62, .Mode = Phrygian,
+		.ProgressionA = {0, 0, 1, 0, 6, 0, 1, 0}, .ProgressionB = {3, 2, 1, 0, 6, 5, 1, 0},
+		.Rhythms = FourFourCells,
+		.MelodyProgram = 69, .MelodyAltProgram = 73, .PadProgram = 89, .AccompProgram = 46, .BassProgram = 35,
+		.Accompaniment = TAccompaniment::Drone, .Bass = {{0, 0, 3}, {3, 4, 1}},
+		.Drums = {{9, 64, "x..o..x.x..o....", 0, 85, "AB"}, {9, 60, "......o.....o.o.", 0, 70, "AB"},
+		          {9, 54, "....o.......o...", 0, 60, "IAB"}},
+		.Ornaments = true
+	}, context);
 }
 
 // The temple on the hill: a lyre-like guitar in seven-eight, pan pipes and a double reed.
 TAudio MakeLevel02Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 301;
-	s.Tempo = 132;
-	s.BarBeats = 3.5;
-	s.Form = "IAABAB";
-	s.Root = 64;
-	s.Mode = Dorian;
-	s.ProgressionA = {0, 3, 0, 6, 0, 3, 4, 0};
-	s.ProgressionB = {2, 3, 6, 0, 2, 3, 6, 0};
-	s.Rhythms = {{1.5, 1, 1}, {1, 0.5, 1, 1}, {0.5, 0.5, 0.5, 1, 1}, {1.5, 2}, {0.5, 1, 1, 1}};
-	s.MelodyProgram = 75;
-	s.MelodyAltProgram = 68;
-	s.PadProgram = 49;
-	s.PadVolume = 55;
-	s.AccompProgram = 24;
-	s.BassProgram = 32;
-	s.Bass = {{0, 0, 1.5}, {1.5, 4, 1}, {2.5, 0, 1}};
-	s.Drums = {{9, 64, "x.....x...x...", 0, 85, "AB"}, {9, 63, "....o.....o.o.", 0, 65, "AB"},
-	           {9, 54, "..o...o...o...", 0, 50, "B"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 301, .Tempo = 132, .BarBeats = 3.5, .Root = 64, .Mode = Dorian,
+		.ProgressionA = {0, 3, 0, 6, 0, 3, 4, 0}, .ProgressionB = {2, 3, 6, 0, 2, 3, 6, 0},
+		.Form = "IAABAB", .Rhythms = {{1.5, 1, 1}, {1, 0.5, 1, 1}, {0.5, 0.5, 0.5, 1, 1}, {1.5, 2}, {0.5, 1, 1, 1}},
+		.MelodyProgram = 75, .MelodyAltProgram = 68, .PadProgram = 49, .AccompProgram = 24, .BassProgram = 32,
+		.Bass = {{0, 0, 1.5}, {1.5, 4, 1}, {2.5, 0, 1}},
+		.Drums = {{9, 64, "x.....x...x...", 0, 85, "AB"}, {9, 63, "....o.....o.o.", 0, 65, "AB"},
+		          {9, 54, "..o...o...o...", 0, 50, "B"}},
+		.PadVolume = 55
+	}, context);
 }
 
 // The stepped pyramid in the rainforest: ocarina and marimba, wooden slit drums and rattles.
 TAudio MakeLevel03Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 401;
-	s.Tempo = 104;
-	s.Root = 62;
-	s.Mode = PentaMinor;
-	s.ProgressionA = {0, 3, 0, 4, 0, 2, 3, 0};
-	s.ProgressionB = {3, 2, 3, 4, 1, 2, 4, 0};
-	s.Rhythms = FourFourCells;
-	s.MelodyProgram = 79;
-	s.MelodyAltProgram = 75;
-	s.PadProgram = 53;
-	s.PadVolume = 50;
-	s.AccompProgram = 12;
-	s.BassProgram = 32;
-	s.Bass = {{0, 0, 1.5}, {1.5, 0, 0.5}, {2, 3, 2}};
-	s.Drums = {{9, 76, "x..o..x.o.x.o...", 0, 80, "AB"}, {9, 77, "........x.....o.", 0, 75, "AB"},
-	           {9, 70, "o.oo.o.oo.o.o.oo", 0, 50, "IAB"}, {9, 45, "x.......x..x....", 0, 80, "B"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 401, .Tempo = 104, .Root = 62, .Mode = PentaMinor,
+		.ProgressionA = {0, 3, 0, 4, 0, 2, 3, 0}, .ProgressionB = {3, 2, 3, 4, 1, 2, 4, 0},
+		.Rhythms = FourFourCells,
+		.MelodyProgram = 79, .MelodyAltProgram = 75, .PadProgram = 53, .AccompProgram = 12, .BassProgram = 32,
+		.Bass = {{0, 0, 1.5}, {1.5, 0, 0.5}, {2, 3, 2}},
+		.Drums = {{9, 76, "x..o..x.o.x.o...", 0, 80, "AB"}, {9, 77, "........x.....o.", 0, 75, "AB"},
+		          {9, 70, "o.oo.o.oo.o.o.oo", 0, 50, "IAB"}, {9, 45, "x.......x..x....", 0, 80, "B"}},
+		.PadVolume = 50
+	}, context);
 }
 
 // The great domed church: a chant-like line over a held drone, choir and harp, a bell between phrases.
 TAudio MakeLevel04Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 551;
-	s.Tempo = 72;
-	s.Root = 55;
-	s.Mode = Aeolian;
-	s.ProgressionA = {0, 6, 0, 3, 0, 6, 4, 0};
-	s.ProgressionB = {2, 6, 3, 0, 5, 6, 4, 0};
-	s.Rhythms = CalmCells;
-	s.MelodyProgram = 69;
-	s.MelodyAltProgram = 53;
-	s.PadProgram = 52;
-	s.PadVolume = 60;
-	s.AccompProgram = 46;
-	s.Accompaniment = TAccompaniment::Drone;
-	s.AccompStep = 1.0;
-	s.BassProgram = 43;
-	s.Bass = {{0, 0, 4}};
-	s.Ornaments = true;
-	s.ReverbRoom = 0.9;
-	s.ReverbLevel = 0.8;
-	s.Drums = {{5, 67, "x...............", 14, 50, "B"}, {9, 81, "........x.......", 0, 40, "AB"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 551, .Tempo = 72, .Root = 55, .Mode = Aeolian,
+		.ProgressionA = {0, 6, 0, 3, 0, 6, 4, 0}, .ProgressionB = {2, 6, 3, 0, 5, 6, 4, 0},
+		.Rhythms = CalmCells,
+		.MelodyProgram = 69, .MelodyAltProgram = 53, .PadProgram = 52, .AccompProgram = 46, .BassProgram = 43,
+		.Accompaniment = TAccompaniment::Drone, .AccompStep = 1.0, .Bass = {{0, 0, 4}},
+		.Drums = {{5, 67, "x...............", 14, 50, "B"}, {9, 81, "........x.......", 0, 40, "AB"}},
+		.PadVolume = 60, .ReverbRoom = 0.9, .ReverbLevel = 0.8, .Ornaments = true
+	}, context);
 }
 
 // The jungle temple city: interlocking xylophone, a reed over it and bright small cymbals.
 TAudio MakeLevel05Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 601;
-	s.Tempo = 112;
-	s.Root = 65;
-	s.Mode = PentaMajor;
-	s.MelodyOctave = 0;
-	s.ProgressionA = {0, 3, 0, 4, 1, 3, 4, 0};
-	s.ProgressionB = {2, 3, 4, 2, 1, 4, 3, 0};
-	s.Rhythms = FourFourCells;
-	s.MelodyProgram = 68;
-	s.MelodyAltProgram = 11;
-	s.PadProgram = 89;
-	s.PadVolume = 50;
-	s.AccompProgram = 13;
-	s.AccompStep = 0.25;
-	s.AccompVolume = 70;
-	s.BassProgram = 35;
-	s.Bass = {{0, 0, 2}, {2, 2, 1}, {3, 4, 1}};
-	s.Drums = {{9, 53, "o...x...o...x...", 0, 60, "AB"}, {9, 64, "x..o.ox.x..o.o..", 0, 80, "AB"},
-	           {9, 80, "..o...o...o...o.", 0, 45, "IAB"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 601, .Tempo = 112, .Root = 65, .Mode = PentaMajor,
+		.ProgressionA = {0, 3, 0, 4, 1, 3, 4, 0}, .ProgressionB = {2, 3, 4, 2, 1, 4, 3, 0},
+		.Rhythms = FourFourCells,
+		.MelodyProgram = 68, .MelodyAltProgram = 11, .PadProgram = 89, .AccompProgram = 13, .BassProgram = 35,
+		.AccompStep = 0.25, .Bass = {{0, 0, 2}, {2, 2, 1}, {3, 4, 1}},
+		.Drums = {{9, 53, "o...x...o...x...", 0, 60, "AB"}, {9, 64, "x..o.ox.x..o.o..", 0, 80, "AB"},
+		          {9, 80, "..o...o...o...o.", 0, 45, "IAB"}},
+		.MelodyOctave = 0, .PadVolume = 50, .AccompVolume = 70
+	}, context);
 }
 
 // The cathedral: recorder and choir, a lute, organ underneath and a bell between phrases.
 TAudio MakeLevel06Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 801;
-	s.Tempo = 76;
-	s.Root = 62;
-	s.Mode = Dorian;
-	s.ProgressionA = {0, 6, 3, 0, 2, 6, 4, 0};
-	s.ProgressionB = {2, 3, 6, 0, 2, 3, 4, 0};
-	s.Rhythms = CalmCells;
-	s.MelodyProgram = 74;
-	s.MelodyAltProgram = 52;
-	s.PadProgram = 19;
-	s.PadVolume = 45;
-	s.AccompProgram = 24;
-	s.BassProgram = 42;
-	s.Bass = {{0, 0, 2}, {2, 4, 2}};
-	s.ReverbRoom = 0.85;
-	s.ReverbLevel = 0.75;
-	s.Drums = {{5, 62, "x...............", 14, 55, "B"}, {9, 47, "x.....o.x.......", 0, 60, "AB"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 801, .Tempo = 76, .Root = 62, .Mode = Dorian,
+		.ProgressionA = {0, 6, 3, 0, 2, 6, 4, 0}, .ProgressionB = {2, 3, 6, 0, 2, 3, 4, 0},
+		.Rhythms = CalmCells,
+		.MelodyProgram = 74, .MelodyAltProgram = 52, .PadProgram = 19, .AccompProgram = 24, .BassProgram = 42,
+		.Bass = {{0, 0, 2}, {2, 4, 2}},
+		.Drums = {{5, 62, "x...............", 14, 55, "B"}, {9, 47, "x.....o.x.......", 0, 60, "AB"}},
+		.PadVolume = 45, .ReverbRoom = 0.85, .ReverbLevel = 0.75
+	}, context);
 }
 
 // The castle above the town: a bamboo flute in the yo scale over koto, slow strings and taiko.
 TAudio MakeLevel07Track(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 511;
-	s.Tempo = 80;
-	s.Root = 64;
-	s.Mode = YoScale;
-	s.MelodyOctave = 0;
-	s.ProgressionA = {0, 3, 1, 0, 4, 3, 1, 0};
-	s.ProgressionB = {3, 4, 3, 1, 3, 2, 1, 0};
-	s.Rhythms = CalmCells;
-	s.MelodyProgram = 77;
-	s.MelodyAltProgram = 73;
-	s.PadProgram = 49;
-	s.PadVolume = 55;
-	s.AccompProgram = 107;
-	s.BassProgram = 42;
-	s.Bass = {{0, 0, 4}};
-	s.Ornaments = true;
-	s.Drums = {{5, 41, "x.......x.....o.", 116, 80, "AB"}, {9, 75, "....o.......o...", 0, 55, "AB"},
-	           {9, 53, "x...............", 0, 50, "B"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 511, .Tempo = 80, .Root = 64, .Mode = YoScale,
+		.ProgressionA = {0, 3, 1, 0, 4, 3, 1, 0}, .ProgressionB = {3, 4, 3, 1, 3, 2, 1, 0},
+		.Rhythms = CalmCells,
+		.MelodyProgram = 77, .MelodyAltProgram = 73, .PadProgram = 49, .AccompProgram = 107, .BassProgram = 42,
+		.Bass = {{0, 0, 4}},
+		.Drums = {{5, 41, "x.......x.....o.", 116, 80, "AB"}, {9, 75, "....o.......o...", 0, 55, "AB"},
+		          {9, 53, "x...............", 0, 50, "B"}},
+		.MelodyOctave = 0, .PadVolume = 55, .Ornaments = true
+	}, context);
 }
 
 // Time is running out: harmonic minor, restless pizzicato, tremolo strings and drums.
 TAudio MakeScaryTrack(const TRecipeContext &context)
 {
-	TStyle s;
-	s.Seed = 901;
-	s.Tempo = 144;
-	s.Root = 57;
-	s.Mode = HarmonicMinor;
-	s.Form = "IAABAB";
-	s.MelodyOctave = 1;
-	s.ProgressionA = {0, 5, 3, 4, 0, 5, 4, 0};
-	s.ProgressionB = {3, 4, 0, 5, 3, 1, 4, 0};
-	s.Rhythms = FourFourCells;
-	s.MelodyProgram = 41;
-	s.MelodyAltProgram = 60;
-	s.PadProgram = 44;
-	s.AccompProgram = 45;
-	s.AccompStep = 0.25;
-	s.BassProgram = 43;
-	s.Bass = {{0, 0, 0.5}, {0.5, 0, 0.5}, {1, 0, 0.5}, {1.5, 0, 0.5}, {2, 0, 0.5}, {2.5, 0, 0.5}, {3, 1, 0.5}, {3.5, -1, 0.5}};
-	s.Drums = {{5, 45, "x...x...x...x..o", 47, 80, "IAB"}, {6, 38, "x.....x...x.....", 116, 85, "AB"},
-	           {9, 42, "o.o.o.o.o.o.o.o.", 0, 55, "B"}};
-	return Render(s, context);
+	return Render({
+		.Seed = 901, .Tempo = 144, .Root = 57, .Mode = HarmonicMinor,
+		.ProgressionA = {0, 5, 3, 4, 0, 5, 4, 0}, .ProgressionB = {3, 4, 0, 5, 3, 1, 4, 0},
+		.Form = "IAABAB", .Rhythms = FourFourCells,
+		.MelodyProgram = 41, .MelodyAltProgram = 60, .PadProgram = 44, .AccompProgram = 45, .BassProgram = 43,
+		.AccompStep = 0.25,
+		.Bass = {{0, 0, 0.5}, {0.5, 0, 0.5}, {1, 0, 0.5}, {1.5, 0, 0.5}, {2, 0, 0.5}, {2.5, 0, 0.5}, {3, 1, 0.5},
+		         {3.5, -1, 0.5}},
+		.Drums = {{5, 45, "x...x...x...x..o", 47, 80, "IAB"}, {6, 38, "x.....x...x.....", 116, 85, "AB"},
+		          {9, 42, "o.o.o.o.o.o.o.o.", 0, 55, "B"}},
+		.MelodyOctave = 1
+	}, context);
 }
 
 // Sublevel lost: a short falling minor phrase that settles rather than mocks.

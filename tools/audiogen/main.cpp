@@ -3,6 +3,7 @@
 
 #include "audio/USoundCatalogue.h"
 #include "config/UUtils.h"
+#include "tools/audiogen/CommandLine.h"
 #include "tools/audiogen/Encode.h"
 #include "tools/audiogen/Recipes.h"
 
@@ -66,28 +67,23 @@ void PrintHelp()
 
 bool ParseOptions(int argc, char **argv, TOptions &options)
 {
-	for (int i = 1; i < argc; ++i) {
-		const std::string arg = argv[i];
-		const auto value = [&]() -> std::string {
-			if (i + 1 >= argc)
-				throw EGameError("missing value after " + arg);
-			return argv[++i];
-		};
+	for (TCommandLine args(argc, argv); args.Next();) {
+		const std::string &arg = args.Arg();
 		if (arg == "--help" || arg == "-h") {
 			PrintHelp();
 			return false;
 		} else if (arg == "--catalogue") {
-			options.Catalogue = value();
+			options.Catalogue = args.Value();
 		} else if (arg == "--out") {
-			options.Out = value();
+			options.Out = args.Value();
 		} else if (arg == "--soundfont") {
-			options.SoundFont = value();
+			options.SoundFont = args.Value();
 		} else if (arg == "--only") {
-			options.Only = value();
+			options.Only = args.Value();
 		} else if (arg == "--report") {
 			options.Report = true;
 		} else if (arg == "--threads") {
-			options.Threads = std::stoi(value());
+			options.Threads = std::stoi(args.Value());
 		} else {
 			throw EGameError("unknown option " + arg + " (see --help)");
 		}

@@ -1,6 +1,7 @@
 // The game-screen composite: the pictures placed as the game screen draws them, in its drawing order.
 #include "Composite.h"
 #include "Pictures.h"
+#include "../artgen/ConfigText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,21 +20,13 @@ namespace fs = std::filesystem;
 namespace contactsheet {
 namespace {
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string t = ss.str();
-    t = std::regex_replace(t, std::regex(R"(\[%[\s\S]*?%\])"), " ");
-    return std::regex_replace(t, std::regex(R"(<!--[\s\S]*?-->)"), " ");
-}
+using vantero::art::ReadConfigText;
 
 // key="value" pairs of a fragment.
 class Values {
 public:
     void Read(const std::string& path) {
-        const std::string t = ReadText(path);
+        const std::string t = ReadConfigText(path);
         const std::regex re(R"re(([A-Za-z_][A-Za-z0-9_]*)\s*=\s*"([^"]*)")re");
         for (auto it = std::sregex_iterator(t.begin(), t.end(), re); it != std::sregex_iterator(); ++it)
             map_[(*it)[1].str()] = (*it)[2].str();
@@ -56,7 +49,7 @@ struct Figure {
 };
 
 std::vector<Figure> SmallWorkers(const std::string& levelXml) {
-    const std::string t = ReadText(levelXml);
+    const std::string t = ReadConfigText(levelXml);
     std::vector<Figure> out;
     const std::regex re(R"re(<SmallWorker\s+Phase="(\d+)"\s+X="(-?\d+)"\s+Y="(-?\d+)")re");
     for (auto it = std::sregex_iterator(t.begin(), t.end(), re); it != std::sregex_iterator(); ++it)
@@ -163,7 +156,7 @@ int WriteComposite(const CompositeOptions& o) {
     Draw(cr, sp.Get(folder + "back_life"), 0, v.Int("GameScreenLifeX"), v.Int("GameScreenLifeY"));
     Draw(cr, sp.Get(folder + "back_time"), 0, v.Int("GameScreenTimeX"), v.Int("GameScreenTimeY"));
     // Props that follow some backdrop animations.
-    const std::string anims = ReadText(o.Data + "/cfg/levels/" + nn + "_" + lower + ".xml");
+    const std::string anims = ReadConfigText(o.Data + "/cfg/levels/" + nn + "_" + lower + ".xml");
     if (anims.find("Engine=\"Gik") != std::string::npos)
         Draw(cr, sp.Get(folder + "stone"), 0, v.Int("GameStoneX"), v.Int("GameStoneY"));
     if (anims.find("Engine=\"Seagull") != std::string::npos) {

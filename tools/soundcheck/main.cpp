@@ -3,6 +3,7 @@
 // them, and music that loops without a click and keeps playing past its length.
 
 #include "config/UUtils.h"
+#include "tools/audiogen/CommandLine.h"
 #include "tools/soundcheck/Analysis.h"
 #include "tools/soundcheck/Recording.h"
 
@@ -17,6 +18,7 @@
 
 using namespace vantero;
 using namespace vantero::soundcheck;
+using vantero::audiogen::TCommandLine;
 namespace fs = std::filesystem;
 
 namespace {
@@ -57,24 +59,19 @@ void PrintHelp()
 
 bool ParseOptions(int argc, char **argv, TOptions &options)
 {
-	for (int i = 1; i < argc; ++i) {
-		const std::string arg = argv[i];
-		const auto value = [&]() -> std::string {
-			if (i + 1 >= argc)
-				throw EGameError("missing value after " + arg);
-			return argv[++i];
-		};
+	for (TCommandLine args(argc, argv); args.Next();) {
+		const std::string &arg = args.Arg();
 		if (arg == "--help" || arg == "-h") {
 			options.Help = true;
 			return true;
 		} else if (arg == "--game")
-			options.Game = value();
+			options.Game = args.Value();
 		else if (arg == "--catalogue")
-			options.Catalogue = value();
+			options.Catalogue = args.Value();
 		else if (arg == "--raw")
-			options.Raw = value();
+			options.Raw = args.Value();
 		else if (arg == "--past")
-			options.Past = std::stod(value());
+			options.Past = std::stod(args.Value());
 		else if (arg == "--realtime")
 			options.RealTime = true;
 		else if (!arg.empty() && arg[0] == '-')

@@ -1,6 +1,8 @@
 // Level data readers, the seven monuments' colour themes and small painting helpers (no jobs here).
 #include "LevelsKit.h"
 
+#include "ConfigText.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cmath>
@@ -11,16 +13,6 @@
 
 namespace vantero::art::levels {
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string text = ss.str();
-    text = std::regex_replace(text, std::regex(R"(\[%[\s\S]*?%\])"), " ");
-    return std::regex_replace(text, std::regex(R"(<!--[\s\S]*?-->)"), " ");
-}
 
 // Attribute value of one element's text, or "" when absent.
 std::string Attribute(const std::string& element, const char* name) {
@@ -54,7 +46,7 @@ KeyValues LevelAttributes(const std::string& dataDir, int level, Layout layout) 
 }
 
 std::vector<AnimPlacement> LevelAnimations(const std::string& dataDir, int level, Layout layout) {
-    const std::string text = ReadText(dataDir + "/cfg/levels/" + TwoDigits(level) + "_" + LayoutFileTag(layout) + ".xml");
+    const std::string text = ReadConfigText(dataDir + "/cfg/levels/" + TwoDigits(level) + "_" + LayoutFileTag(layout) + ".xml");
     std::vector<AnimPlacement> out;
     for (const std::string& e : Elements(text, "BackgroundAnimation")) {
         AnimPlacement a;
@@ -69,7 +61,7 @@ std::vector<AnimPlacement> LevelAnimations(const std::string& dataDir, int level
 }
 
 std::vector<SmallWorkerPos> SmallWorkers(const std::string& dataDir, int level) {
-    const std::string text = ReadText(dataDir + "/cfg/levels/" + TwoDigits(level) + ".xml");
+    const std::string text = ReadConfigText(dataDir + "/cfg/levels/" + TwoDigits(level) + ".xml");
     std::vector<SmallWorkerPos> out;
     for (const std::string& e : Elements(text, "SmallWorker"))
         out.push_back({std::atoi(Attribute(e, "Phase").c_str()), std::atoi(Attribute(e, "X").c_str()),
