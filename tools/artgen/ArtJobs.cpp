@@ -1,5 +1,7 @@
 #include "ArtJobs.h"
 
+#include "ConfigText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -22,14 +24,8 @@ int LayoutHeight(Layout layout) { return layout == Layout::R1280x720 ? 720 : 600
 
 // ---- KeyValues ----
 void KeyValues::ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::string text = ss.str();
-    // Drop preprocessor notes and XML comments, then collect key="value" pairs.
-    text = std::regex_replace(text, std::regex(R"(\[%[\s\S]*?%\])"), " ");
-    text = std::regex_replace(text, std::regex(R"(<!--[\s\S]*?-->)"), " ");
+    // Without preprocessor notes and XML comments, then the key="value" pairs.
+    const std::string text = ReadConfigText(path);
     static const std::regex pair(R"re(([A-Za-z_][A-Za-z0-9_]*)\s*=\s*"([^"]*)")re");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), pair); it != std::sregex_iterator(); ++it)
         values_[(*it)[1].str()] = (*it)[2].str();
