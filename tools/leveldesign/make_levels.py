@@ -23,6 +23,11 @@ import sys
 
 from fields import FIELDS
 
+try:
+    from bot_times import BOT_SECONDS
+except ImportError:
+    BOT_SECONDS = {}
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 MONUMENTS = [
@@ -125,34 +130,37 @@ def round5(x):
 
 
 def expected_seconds(grid, kinds, blocks):
-    """What clearing the board takes a steady player who clicks without hurry
-    (about 0.7 s per move plus the cascades, which run 1.3 s each), fitted to
-    the headless bot's plays: the stone tiles, the double tiles and the blocks
-    to bring down cost more the more gem kinds there are (fewer free cascades)."""
+    """A rough guess of what clearing the board takes a steady player (about
+    0.7 s per move plus the cascades, which run 1.3 s each), for boards the bot
+    has not measured yet: tiles, double tiles and blocks cost more the more gem
+    kinds there are (fewer free cascades)."""
     tiles = sum(1 for r in grid for ch in r if ch != "#")
     doubles = sum(r.count("$") for r in grid)
     more = kinds - 4
-    return (TIME_FIT[0] + tiles * (TIME_FIT[1] + TIME_FIT[2] * more)
-            + doubles * (TIME_FIT[3] + TIME_FIT[4] * more)
-            + blocks * (TIME_FIT[5] + TIME_FIT[6] * more))
+    return tiles * (1.0 + 0.35 * more) + doubles * 0.5 + blocks * (5.0 + 5.0 * more)
 
 
-# Coefficients of expected_seconds (base, per tile, per tile and extra kind, per
-# double tile, per double tile and extra kind, per block, per block and extra kind).
-TIME_FIT = (0.0, 0.9, 0.25, 0.9, 0.25, 8.0, 4.0)
-
-# Share of the TimeLimit a steady player needs, per pass: room for a person in
-# the first campaign, less in the later ones.
+# Share of the TimeLimit that the bot's mean play may take, per pass: room for
+# a person in the first campaign, less in the later ones; and the share that its
+# slowest measured play may take (above 1: that play would need a second try).
 TIME_SHARE = (0.70, 0.80, 0.88)
+SLOWEST_SHARE = (1.0, 1.1, 1.25)
+
+
+def time_limit(monument, index, pass_no, grid, kinds, blocks):
+    """The TimeLimit, from the bot's measured plays (bot_times.py, written by
+    measure_times.py) or, for a board not measured yet, from the guess above."""
+    measured = BOT_SECONDS.get((monument, pass_no, index + 1))
+    mean, slowest = measured if measured else (expected_seconds(grid, kinds, blocks),) * 2
+    return max(90, round5(max(mean / TIME_SHARE[pass_no], slowest / SLOWEST_SHARE[pass_no]) + 2.4))
 
 
 def difficulty(step, pass_no):
-    """Gem kinds and blocks of the sublevel at step 0 .. 48 of a campaign: one
-    more kind after monument 2 and after monument 5, one more block every
-    seventeen sublevels; the later passes add a kind (at most six) and blocks."""
-    kinds = 4 if step < 14 else 5 if step < 35 else 6
-    kinds = min(kinds + pass_no, 6)
-    blocks = 1 + step // 17 + pass_no
+    """Gem kinds and blocks of the sublevel at step 0 .. 48 of a campaign: a fifth
+    kind from monument 4 on, a second block from the middle of monument 4; the
+    later passes add a kind (at most six) and a block each."""
+    kinds = min((4 if step < 21 else 5) + pass_no, 6)
+    blocks = 1 + step // 25 + pass_no
     return kinds, blocks
 
 
@@ -163,8 +171,7 @@ def sublevel(monument, index, pass_no, grid):
     start = (monument - 1) % 7
     elements = [KINDS[(start + i) % 7] for i in range(kinds)]
 
-    time_limit = round5(expected_seconds(grid, kinds, blocks) / TIME_SHARE[pass_no])
-    time_limit = max(time_limit, 90)
+    limit = time_limit(monument, index, pass_no, grid, kinds, blocks)
 
     workers = max(2, 6 - step // 17 - pass_no)
     leaving = 34 - step // 8 - 3 * pass_no
@@ -174,7 +181,7 @@ def sublevel(monument, index, pass_no, grid):
     # and the first kind twice as likely, after two failures only three kinds.
     p1 = "0" + "".join(str(i) for i in range(kinds - 1))
     p2 = "001122" if kinds > 3 else None
-    return dict(elements=elements, blocks=blocks, time=time_limit,
+    return dict(elements=elements, blocks=blocks, time=limit,
                 workers=[(thresholds[i], leaving) for i in range(workers)],
                 p1=p1, p2=p2)
 
