@@ -23,6 +23,7 @@ run: stage
 	cd $(GAME_DIR) && ./VanteroVista
 
 test: build
+	@cmake --build $(BUILD) --target graphics -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 install: stage
