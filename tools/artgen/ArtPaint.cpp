@@ -489,4 +489,19 @@ Canvas MaskWith(const Canvas& texture, const Canvas& shapeMask) {
     return out;
 }
 
+// Pulls colours towards their grey level (amount 0..1) and darkens them a little; keeps alpha.
+void Desaturate(Canvas& c, double amount, double darken) {
+    uint32_t* px = c.Pixels();
+    const int s = c.StridePixels();
+    for (int y = 0; y < c.Height(); ++y)
+        for (int x = 0; x < c.Width(); ++x) {
+            uint32_t& p = px[y * s + x];
+            const double a = (p >> 24) & 255, r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+            const double l = 0.3 * r + 0.59 * g + 0.11 * b;
+            auto f = [&](double v) { return static_cast<uint32_t>(std::clamp((v + (l - v) * amount) * (1 - darken), 0.0, a)); };
+            p = (static_cast<uint32_t>(a) << 24) | (f(r) << 16) | (f(g) << 8) | f(b);
+        }
+    c.MarkDirty();
+}
+
 }  // namespace vantero::art

@@ -98,6 +98,7 @@ void Vignette(Canvas& c, double strength, double inner = 0.55);
 void Grain(Canvas& c, uint32_t seed, double amount);                          // per-pixel luminance jitter
 void NoiseShade(Canvas& c, const ValueNoise& n, double scale, double amount, int octaves = 4);  // blotches
 void Tint(Canvas& c, const Rgba& color, double amount);                       // blends colour over rgb
+void Desaturate(Canvas& c, double amount, double darken = 0.0);              // towards grey, a little darker
 
 // ---- Material textures (opaque) ----
 // Sunlit limestone: fbm mottling, pits and fine grain. tileable = seamless in both directions.

@@ -17,25 +17,6 @@ namespace vantero::art::uia {
 inline constexpr double Pi = 3.14159265358979323846;
 
 // ---- Pixel helpers ----
-// Pulls the colours towards grey (amount 0..1) and darkens a little; keeps alpha.
-inline void Desaturate(Canvas& c, double amount, double darken = 0.0) {
-    uint32_t* px = c.Pixels();
-    const int s = c.StridePixels();
-    for (int y = 0; y < c.Height(); ++y)
-        for (int x = 0; x < c.Width(); ++x) {
-            uint32_t& p = px[y * s + x];
-            const int a = p >> 24;
-            if (!a) continue;
-            double r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
-            const double l = 0.3 * r + 0.59 * g + 0.11 * b;
-            r = (r + (l - r) * amount) * (1 - darken);
-            g = (g + (l - g) * amount) * (1 - darken);
-            b = (b + (l - b) * amount) * (1 - darken);
-            p = (uint32_t(a) << 24) | (uint32_t(std::clamp(r, 0.0, double(a))) << 16) |
-                (uint32_t(std::clamp(g, 0.0, double(a))) << 8) | uint32_t(std::clamp(b, 0.0, double(a)));
-        }
-    c.MarkDirty();
-}
 
 // Stretches contrast around mid grey and boosts saturation (opaque canvases).
 inline void Punch(Canvas& c, double contrast, double saturation) {

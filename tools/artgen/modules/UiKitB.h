@@ -24,20 +24,6 @@ inline constexpr double Pi = 3.14159265358979323846;
 
 // ---- Pixel helpers ----
 
-// Pulls colours towards their grey level (amount 0..1) and darkens them a little.
-inline void Desaturate(Canvas& c, double amount, double darken = 0.0) {
-    uint32_t* px = c.Pixels();
-    const int s = c.StridePixels();
-    for (int y = 0; y < c.Height(); ++y)
-        for (int x = 0; x < c.Width(); ++x) {
-            uint32_t& p = px[y * s + x];
-            const double a = (p >> 24) & 255, r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
-            const double l = 0.3 * r + 0.59 * g + 0.11 * b;
-            auto f = [&](double v) { return static_cast<uint32_t>(std::clamp((v + (l - v) * amount) * (1 - darken), 0.0, a)); };
-            p = (static_cast<uint32_t>(a) << 24) | (f(r) << 16) | (f(g) << 8) | f(b);
-        }
-    c.MarkDirty();
-}
 
 // Multiplies the whole canvas's opacity by f.
 inline void Fade(Canvas& c, double f) {
