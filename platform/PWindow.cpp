@@ -10,6 +10,9 @@ namespace vantero::platform {
 
 namespace {
 
+// Milliseconds left between the end of one timer handler and the next tick.
+constexpr uint32_t MinimumTimerGap = 3;
+
 // Windows-style virtual-key number of an SDL key; 0 for keys the game does not know.
 int VirtualKey(SDL_Keycode key)
 {
@@ -189,6 +192,11 @@ void TPlatformWindow::FireTimerIfDue()
 	// A late tick fires once; the timer does not try to catch up.
 	NextTimerTick = now + static_cast<uint32_t>(TimerInterval);
 	Handler.OnTimer();
+	// A frame that ran longer than the interval still leaves a moment before the next one, so that
+	// the loading thread gets the resource lock that every loading frame holds.
+	const uint32_t earliest = GetTickCount32() + MinimumTimerGap;
+	if (static_cast<int32_t>(NextTimerTick - earliest) < 0)
+		NextTimerTick = earliest;
 }
 
 void TPlatformWindow::Run()
