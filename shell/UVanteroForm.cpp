@@ -288,7 +288,7 @@ void TVanteroForm::GameTimerTimer()
 		return;
 	if (AppActive && MainWindow->IsMinimized())
 		AppDeactivate();
-	if (!AppActive && !MainWindow->IsMinimized() && MainWindow->IsVisible()) {
+	if (!AppActive && WindowFocused && !MainWindow->IsMinimized() && MainWindow->IsVisible()) {
 		DebugLine("GameTimer Activate");
 		AppActivate();
 	}
@@ -305,8 +305,7 @@ void TVanteroForm::RunFrame()
 	try {
 		if (ErrorRaised)
 			return;
-		if (MainWindow->IsMinimized())
-			MainWindow->Hide();
+		// A minimised window stays mapped: hidden, it would lose its taskbar entry and could not be restored.
 
 		// 3-4: frame counting and the key stack's clock.
 		const double fps = Device ? Device->Fps : 0.0;
@@ -481,8 +480,15 @@ void TVanteroForm::DrawBorder()
 
 // --- Activation ---
 
+void TVanteroForm::OnDeactivate()
+{
+	WindowFocused = false;
+	AppDeactivate();
+}
+
 void TVanteroForm::OnActivate()
 {
+	WindowFocused = true;
 	if (ActivateFakeInstalled)
 		AppActivateFake();
 	else
@@ -539,8 +545,10 @@ void TVanteroForm::AppDeactivate()
 		Device->ToggleFullScreen();
 		ActivatePending = false;
 	}
-	MainWindow->Hide();
-	MainWindow->Minimize();
+	// Leaving full screen minimises the game; a game in a window only pauses, since desktops here
+	// move the focus freely (a window minimised on every focus change would be lost).
+	if (LeftFullScreen)
+		MainWindow->Minimize();
 	MuteVolumes();
 	AppActive = false;
 }

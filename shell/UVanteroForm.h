@@ -76,7 +76,7 @@ public:
 	void OnTimer() override { GameTimerTimer(); }
 	void OnPaint() override { FormPaint(); }
 	void OnActivate() override;
-	void OnDeactivate() override { AppDeactivate(); }
+	void OnDeactivate() override;
 	bool OnCloseQuery() override { return FormCloseQuery(); }
 	void OnClose() override { FormClose(); }
 	void OnKeyDown(int key, uint8_t shift) override { FormKeyDown(key, shift); }
@@ -119,6 +119,8 @@ private:
 	bool ActivatePending = false;
 	bool ActivateFakeInstalled = false;
 	bool HooksInstalled = false;
+	// The window has the input focus (as far as its focus events tell).
+	bool WindowFocused = true;
 
 	// Input bookkeeping.
 	uint8_t InputEnabled = 0;
