@@ -15,18 +15,7 @@ namespace {
 void Divider(Canvas& c, double x0, double x1, double y) {
     cairo_t* cr = c.Cr();
     const double cx = (x0 + x1) / 2;
-    cairo_move_to(cr, x0, y);
-    cairo_line_to(cr, x1, y);
-    cairo_pattern_t* p = LinearGradient(x0, 0, x1, 0, {{0.0, Hex(0x9C6A1C, 0.0)}, {0.2, Hex(0x9C6A1C, 0.8)}, {0.5, Hex(0xE0A840, 1.0)}, {0.8, Hex(0x9C6A1C, 0.8)}, {1.0, Hex(0x9C6A1C, 0.0)}});
-    cairo_set_source(cr, p);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(p);
-    cairo_move_to(cr, x0 + 8, y + 2.2);
-    cairo_line_to(cr, x1 - 8, y + 2.2);
-    SetSource(cr, Hex(0xFFF6DC, 0.5));
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    GildedLine(c, x0, x1, y);
     cairo_move_to(cr, cx - 7, y);
     cairo_line_to(cr, cx, y - 4.5);
     cairo_line_to(cr, cx + 7, y);

@@ -19,23 +19,6 @@ constexpr int KeyW = 40, KeyH = 40;
 // Buttons used on these screens (OK, Cancel of the options folder).
 constexpr int ButtonW = 110, ButtonH = 36;
 
-// A gilded line with a lozenge, the section divider of the dialogs.
-void Rule(Canvas& c, double x0, double x1, double y) {
-    cairo_t* cr = c.Cr();
-    cairo_move_to(cr, x0, y);
-    cairo_line_to(cr, x1, y);
-    cairo_pattern_t* p = LinearGradient(x0, 0, x1, 0, {{0.0, Hex(0x9C6A1C, 0.0)}, {0.2, Hex(0x9C6A1C, 0.8)}, {0.5, Hex(0xE0A840)}, {0.8, Hex(0x9C6A1C, 0.8)}, {1.0, Hex(0x9C6A1C, 0.0)}});
-    cairo_set_source(cr, p);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(p);
-    cairo_move_to(cr, x0 + 8, y + 2.2);
-    cairo_line_to(cr, x1 - 8, y + 2.2);
-    SetSource(cr, Hex(0xFFF6DC, 0.5));
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-}
-
 // The player-list dialog: the title space, a sunk list of seven slots, the emblem and two button rows.
 Canvas PlayAsFrame(ArtContext& ctx) {
     const int w = 384, h = 490;
@@ -55,8 +38,8 @@ Canvas PlayAsFrame(ArtContext& ctx) {
             cairo_stroke(cr);
         }
     }
-    Rule(c, 40, w - 40, 92);
-    Rule(c, 40, w - 40, 322);
+    GildedLine(c, 40, w - 40, 92);
+    GildedLine(c, 40, w - 40, 322);
     Emblem(c, w / 2.0, 345, 34);
     Grain(c, ctx.SubSeed("grain"), 0.02);
     return c;
@@ -156,7 +139,7 @@ Canvas NewPlayerFrame(ArtContext& ctx) {
     const int w = 370, h = 300;
     Canvas c = DialogTablet(w, h, ctx.SubSeed("tablet"), 17);
     Groove(c, 42, 90, 286, 36, 8, 1.2);
-    Rule(c, 40, w - 40, 232);
+    GildedLine(c, 40, w - 40, 232);
     Emblem(c, w / 2.0, 262, 30);
     Grain(c, ctx.SubSeed("grain"), 0.02);
     return c;
@@ -267,7 +250,7 @@ Canvas ControllerBackdrop(ArtContext& ctx) {
     Canvas panel = DialogTablet(pw, ph, ctx.SubSeed("tablet"), 20);
     Groove(panel, tx - px - 6, ty - py - 4, tw + 12, th + 4, 8, 1.2);
     Groove(panel, gx - px - 6, gy - py - 6, gw + 12, gh + 12, 8, 0.9);
-    Rule(panel, 40, pw - 40, (gy + gh + std::min(v.Int("ControllerEnterNameOkY"), v.Int("ControllerEnterNameCancelY"))) / 2.0 - py);
+    GildedLine(panel, 40, pw - 40, (gy + gh + std::min(v.Int("ControllerEnterNameOkY"), v.Int("ControllerEnterNameCancelY"))) / 2.0 - py);
     Grain(panel, ctx.SubSeed("grain"), 0.02);
     c.Paint(panel, px, py);
     return c;
