@@ -118,7 +118,6 @@ void TVanteroForm::FormCreate()
 		Device->OnReset = [](TD3DDevice &) {};
 		Device->OnDestroy = [](TD3DDevice &) {};
 		Device->BundleCheck = [](const TD3DDevice &device) { return CheckBundles(device); };
-		HooksInstalled = true;
 
 		// 14-18, with the registry store open.
 		TGRegistry registry;

@@ -118,7 +118,6 @@ private:
 	bool LeftFullScreen = false;
 	bool ActivatePending = false;
 	bool ActivateFakeInstalled = false;
-	bool HooksInstalled = false;
 	// The window has the input focus (as far as its focus events tell).
 	bool WindowFocused = true;
 
